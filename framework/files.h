@@ -1,0 +1,76 @@
+#pragma once
+// Files, folders, the environment and the current directory, in the program's
+// ANSI code page.
+#include <cstdint>
+
+#include "lines.h"
+#include "text.h"
+
+namespace fw {
+
+constexpr uint32_t kAttributesUnreadable = 0xFFFFFFFFu;
+constexpr uint32_t kFolderAttribute = 16;
+
+// A directory search with the path as its pattern finds at least one entry:
+// folders exist, a matching wildcard pattern exists, the empty text and network
+// addresses never do.
+bool fileExists(const Text& path);
+// The attribute bits, or kAttributesUnreadable when they cannot be read.
+uint32_t fileAttributes(const Text& path);
+// Attributes AND 16 give 16 (unreadable attributes therefore count as a folder).
+bool hasFolderBit(const Text& path);
+
+// A file opened for reading (others may read and write it meanwhile), read by
+// the line rules of LineReader. The handle stays open until close() or the end
+// of the object, which some callers rely on.
+class InputFile : public LineReader {
+ public:
+  InputFile() = default;
+  ~InputFile();
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+
+  bool open(const Text& path);
+  bool isOpen() const { return handle_ != nullptr; }
+  void close();
+
+ private:
+  void* handle_ = nullptr;
+};
+
+// An in-memory file: text written to it is read back by the line rules.
+class MemoryFile : public LineReader {
+ public:
+  void write(const Text& text) { data_ += text; }
+};
+
+// Creates or replaces the whole file. False when it cannot be written.
+bool writeWholeFile(const Text& path, const Bytes& bytes);
+// The whole file, or nothing when it cannot be read.
+bool readWholeFile(const Text& path, Bytes& bytes);
+
+// A directory search returning names only (no folder part) of the entries whose
+// attributes include at least one bit of the mask; the empty text at the end.
+class FileSearch {
+ public:
+  FileSearch() = default;
+  ~FileSearch();
+  FileSearch(const FileSearch&) = delete;
+  FileSearch& operator=(const FileSearch&) = delete;
+
+  Text first(const Text& pattern, uint32_t attributeMask);
+  Text next();
+  void close();
+
+ private:
+  void* handle_ = nullptr;
+  uint32_t mask_ = 0;
+};
+
+Text environmentVariable(const Text& name);   // empty when not set
+Text currentDirectory();                      // no trailing "\" except at a root
+bool setCurrentDirectory(const Text& path);
+Text programFolder();                         // folder of the running .exe, no trailing "\"
+Text programFileName();                       // file name of the running .exe, no folder
+
+}  // namespace fw
