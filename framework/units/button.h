@@ -1,0 +1,31 @@
+#pragma once
+// A push button with a text.
+#include "framework/units/unit.h"
+
+namespace fw {
+
+struct ButtonDescription {
+  Unit* parent = nullptr;
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  Text caption;
+  bool visible = true;
+  bool enabled = true;
+  PlainHandler onClick;
+};
+
+class Button : public Unit {
+ public:
+  Button(Window* window, ButtonDescription description);
+
+ protected:
+  void createHandle() override;
+  bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  ButtonDescription description_;
+};
+
+}  // namespace fw
