@@ -8,6 +8,9 @@ namespace fw {
 // own folder the current directory. Call first, before any window exists.
 void startProgram();
 
+// The framework's hidden owner window (an HWND); null before startProgram.
+void* ownerWindow();
+
 // The routine the program's end runs before the process goes (global clean-up).
 void setExitRoutine(void (*routine)());
 

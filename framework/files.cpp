@@ -1,0 +1,176 @@
+#include "framework/files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace fw {
+namespace {
+
+HANDLE asHandle(void* handle) { return static_cast<HANDLE>(handle); }
+
+// Reads everything from the current position of an open file.
+bool readAll(HANDLE file, Bytes& bytes) {
+  bytes.clear();
+  char buffer[64 * 1024];
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) return false;
+    if (got == 0) return true;
+    bytes.append(buffer, got);
+  }
+}
+
+// The part of a path after its last "\" that is not the trail byte of a
+// double-byte character (npos when there is none).
+std::size_t lastBackslash(const Text& path) {
+  std::size_t last = Text::npos;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    if (isLeadByte(static_cast<unsigned char>(path[i]))) {
+      ++i;
+    } else if (path[i] == '\\') {
+      last = i;
+    }
+  }
+  return last;
+}
+
+Text modulePath() {
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n < buffer.size()) return Text(buffer.data(), n);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+}  // namespace
+
+bool fileExists(const Text& path) {
+  if (path.empty()) return false;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(path.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  FindClose(search);
+  return true;
+}
+
+uint32_t fileAttributes(const Text& path) { return GetFileAttributesA(path.c_str()); }
+
+bool hasFolderBit(const Text& path) {
+  return (fileAttributes(path) & kFolderAttribute) == kFolderAttribute;
+}
+
+InputFile::~InputFile() { close(); }
+
+bool InputFile::open(const Text& path) {
+  close();
+  data_.clear();
+  pos_ = 0;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  handle_ = file;
+  if (!readAll(file, data_)) {
+    close();
+    data_.clear();
+    return false;
+  }
+  return true;
+}
+
+void InputFile::close() {
+  if (handle_ != nullptr) {
+    CloseHandle(asHandle(handle_));
+    handle_ = nullptr;
+  }
+}
+
+bool writeWholeFile(const Text& path, const Bytes& bytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = true;
+  for (std::size_t done = 0; ok && done < bytes.size();) {
+    DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
+    DWORD written = 0;
+    ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
+    done += written;
+  }
+  ok = CloseHandle(file) && ok;
+  return ok;
+}
+
+bool readWholeFile(const Text& path, Bytes& bytes) {
+  bytes.clear();
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = readAll(file, bytes);
+  CloseHandle(file);
+  if (!ok) bytes.clear();
+  return ok;
+}
+
+FileSearch::~FileSearch() { close(); }
+
+Text FileSearch::first(const Text& pattern, uint32_t attributeMask) {
+  close();
+  mask_ = attributeMask;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return Text();
+  handle_ = search;
+  if (found.dwFileAttributes & mask_) return found.cFileName;
+  return next();
+}
+
+Text FileSearch::next() {
+  if (handle_ == nullptr) return Text();
+  WIN32_FIND_DATAA found;
+  while (FindNextFileA(asHandle(handle_), &found)) {
+    if (found.dwFileAttributes & mask_) return found.cFileName;
+  }
+  close();
+  return Text();
+}
+
+void FileSearch::close() {
+  if (handle_ != nullptr) {
+    FindClose(asHandle(handle_));
+    handle_ = nullptr;
+  }
+}
+
+Text environmentVariable(const Text& name) {
+  DWORD needed = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
+  if (needed == 0) return Text();
+  std::vector<char> buffer(needed);
+  DWORD n = GetEnvironmentVariableA(name.c_str(), buffer.data(), needed);
+  return n < needed ? Text(buffer.data(), n) : Text();
+}
+
+Text currentDirectory() {
+  DWORD needed = GetCurrentDirectoryA(0, nullptr);
+  if (needed == 0) return Text();
+  std::vector<char> buffer(needed);
+  DWORD n = GetCurrentDirectoryA(needed, buffer.data());
+  return n < needed ? Text(buffer.data(), n) : Text();
+}
+
+bool setCurrentDirectory(const Text& path) { return SetCurrentDirectoryA(path.c_str()) != 0; }
+
+Text programFolder() {
+  Text path = modulePath();
+  std::size_t cut = lastBackslash(path);
+  return cut == Text::npos ? Text() : path.substr(0, cut);
+}
+
+Text programFileName() {
+  Text path = modulePath();
+  std::size_t cut = lastBackslash(path);
+  return cut == Text::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace fw

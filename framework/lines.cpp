@@ -1,0 +1,41 @@
+#include "framework/lines.h"
+
+namespace fw {
+namespace {
+
+bool endsData(char c) { return c == '\0' || c == '\x1A'; }
+
+}  // namespace
+
+bool LineReader::atDataEnd() const { return atEnd() || endsData(data_[pos_]); }
+
+Text LineReader::readLine() {
+  Text line;
+  bool lastIsDoubleByte = false;
+  while (pos_ < data_.size()) {
+    char c = data_[pos_];
+    if (endsData(c)) break;
+    if (c == '\n') {
+      ++pos_;
+      break;
+    }
+    // A lead byte takes the next byte along, even a LF, but never a NUL: the
+    // data ends there all the same.
+    if (isLeadByte(static_cast<unsigned char>(c)) && pos_ + 1 < data_.size() &&
+        data_[pos_ + 1] != '\0') {
+      line.append(data_, pos_, 2);
+      pos_ += 2;
+      lastIsDoubleByte = true;
+      continue;
+    }
+    line += c;
+    lastIsDoubleByte = false;
+    ++pos_;
+  }
+  // One CR at the end of the line goes, whether a LF or the end of the data
+  // follows it; a CR anywhere else stays. A CR taken as a trail byte is no CR.
+  if (!line.empty() && line.back() == '\r' && !lastIsDoubleByte) line.pop_back();
+  return line;
+}
+
+}  // namespace fw

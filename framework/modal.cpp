@@ -1,0 +1,94 @@
+#include "framework/modal.h"
+
+#include <windows.h>
+#include <commdlg.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <vector>
+
+#include "framework/input_box.h"
+
+namespace fw {
+namespace {
+
+// Room for the longest ANSI path the dialogs hand back.
+constexpr DWORD kFileNameBuffer = 4096;
+
+class SystemSeam final : public ModalSeam {
+ public:
+  int messageBox(const Text& text, const Text& caption, unsigned flags) override {
+    return MessageBoxA(nullptr, text.c_str(), caption.c_str(), flags | MB_TASKMODAL);
+  }
+
+  bool inputBox(const Text& prompt, const Text& caption, const Text& initial, Text& typed) override {
+    return showInputBox(prompt, caption, initial, typed);
+  }
+
+  bool fileDialog(FileDialogRequest& request) override {
+    std::vector<char> file(kFileNameBuffer, '\0');
+    request.fileName.copy(file.data(), file.size() - 1);
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = GetActiveWindow();
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = kFileNameBuffer;
+    dialog.lpstrInitialDir = request.initialFolder.empty() ? nullptr : request.initialFolder.c_str();
+    // No OFN_NOCHANGEDIR: the folder of an accepted file becomes the current
+    // directory, which later relative paths rely on.
+    bool accepted;
+    if (request.kind == FileDialogRequest::Open) {
+      dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+      accepted = GetOpenFileNameA(&dialog) != 0;
+    } else {
+      dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+      accepted = GetSaveFileNameA(&dialog) != 0;
+    }
+    if (accepted) request.fileName = file.data();
+    return accepted;
+  }
+
+  Text browseFolder(const Text& title) override {
+    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    char display[MAX_PATH] = {};
+    BROWSEINFOA browse{};
+    browse.hwndOwner = GetActiveWindow();
+    browse.pidlRoot = nullptr;   // the desktop
+    browse.pszDisplayName = display;
+    browse.lpszTitle = title.c_str();
+    browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
+    Text folder;
+    if (LPITEMIDLIST item = SHBrowseForFolderA(&browse)) {
+      char path[MAX_PATH] = {};
+      if (SHGetPathFromIDListA(item, path)) folder = path;
+      CoTaskMemFree(item);
+    }
+    if (SUCCEEDED(com)) CoUninitialize();
+    return folder;
+  }
+
+  void endProcess(int exitCode) override { ExitProcess(static_cast<UINT>(exitCode)); }
+};
+
+ModalSeam* installedSeam = nullptr;
+
+}  // namespace
+
+ModalSeam& modalSeam() {
+  static SystemSeam system;
+  return installedSeam != nullptr ? *installedSeam : system;
+}
+
+void setModalSeam(ModalSeam* seam) { installedSeam = seam; }
+
+int messageBox(const Text& text, const Text& caption, unsigned flags) {
+  return modalSeam().messageBox(text, caption.empty() ? kDefaultCaption : caption, flags);
+}
+
+bool inputBox(const Text& prompt, const Text& caption, const Text& initial, Text& typed) {
+  return modalSeam().inputBox(prompt, caption, initial, typed);
+}
+
+Text browseFolder(const Text& title) { return modalSeam().browseFolder(title); }
+
+}  // namespace fw

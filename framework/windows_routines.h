@@ -1,0 +1,72 @@
+#pragma once
+// The one list of Windows routines that the programs call by name: each is bound
+// from its library at its first call (see outside.h), so a program that never
+// calls one never looks it up. Call them as fw::win::GetSystemMetrics(...).
+#include <windows.h>
+#include <shellapi.h>
+
+#include "outside.h"
+
+namespace fw::win {
+
+template <typename Signature>
+using Routine = OutsideRoutine<Signature>;
+
+inline constexpr char kUser32[] = "user32.dll";
+inline constexpr char kKernel32[] = "kernel32.dll";
+inline constexpr char kShell32[] = "shell32.dll";
+
+// Monitors for full screen.
+inline constinit Routine<int WINAPI(int)> GetSystemMetrics{kUser32, "GetSystemMetrics"};
+inline constinit Routine<BOOL WINAPI(LPCSTR, DWORD, PDISPLAY_DEVICEA, DWORD)> EnumDisplayDevicesA{
+    kUser32, "EnumDisplayDevicesA"};
+inline constinit Routine<BOOL WINAPI(LPCSTR, DWORD, DEVMODEA*)> EnumDisplaySettingsA{
+    kUser32, "EnumDisplaySettingsA"};
+
+// Single-instance hand-over.
+inline constinit Routine<DWORD WINAPI()> GetCurrentProcessId{kKernel32, "GetCurrentProcessId"};
+inline constinit Routine<HANDLE WINAPI(DWORD, BOOL, LPCSTR)> OpenEventA{kKernel32, "OpenEventA"};
+inline constinit Routine<HANDLE WINAPI(LPSECURITY_ATTRIBUTES, BOOL, BOOL, LPCSTR)> CreateEventA{
+    kKernel32, "CreateEventA"};
+inline constinit Routine<HANDLE WINAPI(DWORD, BOOL, DWORD)> OpenProcess{kKernel32, "OpenProcess"};
+inline constinit Routine<BOOL WINAPI(HANDLE, LPFILETIME, LPFILETIME, LPFILETIME, LPFILETIME)>
+    GetProcessTimes{kKernel32, "GetProcessTimes"};
+inline constinit Routine<BOOL WINAPI(HANDLE)> CloseHandle{kKernel32, "CloseHandle"};
+inline constinit Routine<LRESULT WINAPI(HWND, UINT, WPARAM, LPARAM)> SendMessageA{kUser32,
+                                                                                  "SendMessageA"};
+
+// Keeping the display on.
+inline constinit Routine<EXECUTION_STATE WINAPI(EXECUTION_STATE)> SetThreadExecutionState{
+    kKernel32, "SetThreadExecutionState"};
+
+// The about window's web page.
+inline constinit Routine<HINSTANCE WINAPI(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)> ShellExecuteA{
+    kShell32, "ShellExecuteA"};
+
+// The engine's video window and logo.
+inline constinit Routine<BOOL WINAPI(HWND, HWND, int, int, int, int, UINT)> SetWindowPos{
+    kUser32, "SetWindowPos"};
+inline constinit Routine<HANDLE WINAPI(HINSTANCE, LPCSTR, UINT, int, int, UINT)> LoadImageA{
+    kUser32, "LoadImageA"};
+
+// Drag and drop onto the engine's video window. On 64-bit Windows the window
+// procedure slot is pointer-sized, which only SetWindowLongPtrA writes whole;
+// on 32-bit Windows that name is SetWindowLongA itself.
+inline constinit Routine<void WINAPI(HWND, BOOL)> DragAcceptFiles{kShell32, "DragAcceptFiles"};
+#ifdef _WIN64
+inline constinit Routine<LONG_PTR WINAPI(HWND, int, LONG_PTR)> SetWindowLongA{kUser32,
+                                                                              "SetWindowLongPtrA"};
+#else
+inline constinit Routine<LONG_PTR WINAPI(HWND, int, LONG_PTR)> SetWindowLongA{kUser32,
+                                                                              "SetWindowLongA"};
+#endif
+inline constinit Routine<LRESULT WINAPI(WNDPROC, HWND, UINT, WPARAM, LPARAM)> CallWindowProcA{
+    kUser32, "CallWindowProcA"};
+inline constinit Routine<UINT WINAPI(HDROP, UINT, LPSTR, UINT)> DragQueryFileA{kShell32,
+                                                                               "DragQueryFileA"};
+inline constinit Routine<void WINAPI(HDROP)> DragFinish{kShell32, "DragFinish"};
+
+// Pop-up menus at the cursor.
+inline constinit Routine<BOOL WINAPI(LPPOINT)> GetCursorPos{kUser32, "GetCursorPos"};
+
+}  // namespace fw::win
