@@ -34,6 +34,8 @@ class MenuItem : public Unit {
   void setChecked(bool checked);
   void setCaption(const Text& caption) override;
   Text caption() const override { return caption_; }
+  void setVisible(bool visible) override;
+  void setEnabled(bool enabled) override;
   MenuItem* parentItem() const { return parentItem_; }
 
   // Pops the items under this one up over the window, the menu's top-left

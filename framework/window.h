@@ -88,7 +88,8 @@ struct WindowDescription {
   PlainHandler onCreated;
   // Runs when the window is being destroyed, while its units still exist.
   PlainHandler onDestroying;
-  // Runs after each change of the outer size (not when minimised).
+  // Runs once when the window is first shown, and after each change of its
+  // outer size from then on (also during the created event), not when minimised.
   PlainHandler onSizeChanged;
   // The window's tray icon was used: TrayEventType.
   Handler<int> onTrayEvent;
@@ -127,6 +128,10 @@ class Window : public Unit {
 
   const WindowDescription& description() const { return description_; }
 
+  bool visible() const override;
+  // Showing activates the window.
+  void setVisible(bool visible) override;
+
   // ---- below: the layer's own machinery ----
   // Creates the window and its units, runs onCreated, shows it. False when the
   // window could not be created or its created event destroyed it.
@@ -141,11 +146,12 @@ class Window : public Unit {
   const std::vector<Unit*>& units() const { return units_; }
   void addUnit(Unit* unit) { units_.push_back(unit); }
   void rebuildMenuBar();
+  void paintBackground(HDC dc, const RECT& area) override;
 
  protected:
   bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-  void paintBackground(HDC dc, const RECT& area) override;
   bool movesWindowOnPress() const override { return true; }
+  void handleDestroyed() override;
 
  private:
   void createUnits();
@@ -161,7 +167,9 @@ class Window : public Unit {
   int dispatchDepth_ = 0;
   bool destroyed_ = false;
   bool ownedByLayer_ = false;
-  bool inCreatedEvent_ = false;
+  bool unitsCreated_ = false;
+  bool shown_ = false;
+  bool suppressSizeEvents_ = false;
 };
 
 namespace detail {

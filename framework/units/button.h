@@ -23,6 +23,7 @@ class Button : public Unit {
  protected:
   void createHandle() override;
   bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool onNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   ButtonDescription description_;

@@ -25,6 +25,7 @@ class EditBox : public Unit {
  protected:
   void createHandle() override;
   bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool onNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   EditBoxDescription description_;

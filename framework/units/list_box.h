@@ -41,8 +41,7 @@ class ListBox : public Unit {
   void deleteItem(int line);
   void clear();
 
-  // Single selection: the selected line, or -1. Extended: the caret line when
-  // it is selected, else the first selected line, or -1.
+  // The selected line (extended selection: the first selected line), or -1.
   int selectedLine() const;
   // Single: selects the line (-1 clears). Extended: the line alone becomes selected.
   void setSelectedLine(int line);
@@ -60,12 +59,16 @@ class ListBox : public Unit {
  protected:
   void createHandle() override;
   bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool onNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
   ListBoxDescription description_;
   // Lines added before the handle exists.
   std::vector<std::pair<Text, int>> pending_;
   HBRUSH backgroundBrush_ = nullptr;
+
+ public:
+  ~ListBox() override;
 };
 
 }  // namespace fw

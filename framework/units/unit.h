@@ -111,11 +111,11 @@ class Unit {
   // All four at once, with one size-changed event for a window.
   void setBounds(int left, int top, int width, int height);
 
-  bool visible() const;
-  void setVisible(bool visible);
+  virtual bool visible() const;
+  virtual void setVisible(bool visible);
   // A disabled unit raises no events; labels still draw their text normally.
-  bool enabled() const;
-  void setEnabled(bool enabled);
+  virtual bool enabled() const;
+  virtual void setEnabled(bool enabled);
 
   // The unit's text: a window's caption, a label's or button's text, an edit
   // box's content. Units without a text keep what is set and show nothing.
@@ -166,6 +166,8 @@ class Unit {
   // Passes the message to the control's own procedure (subclassed units) or to
   // DefWindowProc.
   LRESULT defaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // The unit's rectangle in its parent's client coordinates (a window: on the screen).
+  RECT bounds() const;
 
   HWND hwnd_ = nullptr;
   Window* window_ = nullptr;

@@ -1,0 +1,84 @@
+#include "framework/units/label.h"
+
+#include "framework/units/internal.h"
+#include "framework/window.h"
+
+namespace fw {
+
+Label::Label(Window* window, LabelDescription d) : Label(window, std::move(d), false) {}
+
+Label::Label(Window* window, LabelDescription d, bool transparent)
+    : Unit(window, UnitPlacement{d.parent, d.left, d.top, d.width, d.height, d.visible, d.enabled}),
+      description_(std::move(d)),
+      transparent_(transparent) {
+  caption_ = description_.caption;
+  if (transparent_) description_.background.reset();
+}
+
+Label::~Label() = default;
+
+TransparentLabel::TransparentLabel(Window* window, LabelDescription d) : Label(window, std::move(d), true) {}
+
+Text Label::caption() const { return caption_; }
+
+void Label::setCaption(const Text& caption) {
+  caption_ = caption;
+  if (hwnd_ != nullptr) {
+    SetWindowTextA(hwnd_, caption.c_str());
+    InvalidateRect(hwnd_, nullptr, FALSE);
+  }
+}
+
+void Label::setTextColour(Rgb colour) {
+  description_.textColour = colour;
+  if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void Label::createHandle() { createChild(kUnitClass, 0); }
+
+void Label::paint(HDC dc) {
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  if (description_.background) {
+    HBRUSH brush = CreateSolidBrush(toColorRef(*description_.background));
+    FillRect(dc, &client, brush);
+    DeleteObject(brush);
+  } else {
+    paintParentBackground(dc);
+  }
+  SetBkMode(dc, TRANSPARENT);
+  // Drawn the same whether enabled or not: a disabled label only stops raising events.
+  SetTextColor(dc, description_.textColour ? toColorRef(*description_.textColour) : RGB(0, 0, 0));
+  UINT format = DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL;
+  if (description_.align == TextAlign::Centre) format |= DT_CENTER;
+  if (description_.align == TextAlign::Right) format |= DT_RIGHT;
+  DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &client, format);
+}
+
+bool Label::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      result = 1;
+      return true;
+    case WM_PAINT: {
+      BufferedPaint buffered(hwnd_);
+      paint(buffered.dc());
+      return true;
+    }
+    case WM_SETTEXT:
+      // Keeps the text the window holds (for its readers) without a repaint of the default kind.
+      result = defaultProc(message, wParam, lParam);
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return true;
+    case WM_MOUSEMOVE:
+      description_.onMouseMove(mouseX(lParam), mouseY(lParam), mouseKeys(wParam));
+      return true;
+    case WM_LBUTTONDOWN:
+      description_.onLeftDown(mouseX(lParam), mouseY(lParam), mouseKeys(wParam));
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace fw

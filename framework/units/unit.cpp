@@ -1,0 +1,316 @@
+#include "framework/units/unit.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "framework/units/internal.h"
+#include "framework/window.h"
+
+namespace fw {
+
+namespace {
+
+constexpr char kUnitProperty[] = "QuorleUnit";
+constexpr UINT_PTR kSubclassId = 0x51;
+
+LRESULT CALLBACK unitWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  Unit* unit = unitFromHandle(hwnd);
+  if (message == WM_NCCREATE && unit == nullptr) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    unit = static_cast<Unit*>(create->lpCreateParams);
+    if (unit != nullptr) UnitAccess::link(unit, hwnd);
+  }
+  if (unit == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+  return UnitAccess::dispatch(unit, message, wParam, lParam);
+}
+
+LRESULT CALLBACK unitSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR reference) {
+  auto* unit = reinterpret_cast<Unit*>(reference);
+  if (unit == nullptr || unit->handle() != hwnd) return DefSubclassProc(hwnd, message, wParam, lParam);
+  return UnitAccess::dispatch(unit, message, wParam, lParam);
+}
+
+// The unit that a control's notification to its parent is about.
+HWND notifyingControl(UINT message, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+      return reinterpret_cast<HWND>(lParam);
+    case WM_NOTIFY:
+      return lParam != 0 ? reinterpret_cast<NMHDR*>(lParam)->hwndFrom : nullptr;
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+int keysHeldNow() {
+  int keys = 0;
+  if (GetKeyState(VK_CONTROL) < 0) keys |= kCtrlHeld;
+  if (GetKeyState(VK_SHIFT) < 0) keys |= kShiftHeld;
+  if (GetKeyState(VK_MENU) < 0) keys |= kAltHeld;
+  return keys;
+}
+
+int mouseX(LPARAM lParam) { return GET_X_LPARAM(lParam); }
+int mouseY(LPARAM lParam) { return GET_Y_LPARAM(lParam); }
+int mouseKeys(WPARAM wParam) {
+  int keys = 0;
+  if (wParam & MK_CONTROL) keys |= kCtrlHeld;
+  if (wParam & MK_SHIFT) keys |= kShiftHeld;
+  if (GetKeyState(VK_MENU) < 0) keys |= kAltHeld;
+  return keys;
+}
+
+COLORREF toColorRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
+
+Unit* unitFromHandle(HWND hwnd) {
+  if (hwnd == nullptr) return nullptr;
+  return static_cast<Unit*>(GetPropA(hwnd, kUnitProperty));
+}
+
+void registerClasses() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = unitWindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  // The program's icon resource, when the program has one.
+  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  windowClass.lpszClassName = kWindowClass;
+  RegisterClassExA(&windowClass);
+  windowClass.hIcon = nullptr;
+  windowClass.lpszClassName = kUnitClass;
+  RegisterClassExA(&windowClass);
+}
+
+HFONT defaultFont() {
+  static HFONT font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                                  DEFAULT_PITCH | FF_SWISS, "Microsoft YaHei");
+  return font;
+}
+
+BufferedPaint::BufferedPaint(HWND hwnd) : hwnd_(hwnd) {
+  target_ = BeginPaint(hwnd, &ps_);
+  GetClientRect(hwnd, &client_);
+  int width = std::max<LONG>(1, client_.right);
+  int height = std::max<LONG>(1, client_.bottom);
+  memory_ = CreateCompatibleDC(target_);
+  bitmap_ = CreateCompatibleBitmap(target_, width, height);
+  old_ = SelectObject(memory_, bitmap_);
+  SelectObject(memory_, defaultFont());
+}
+
+BufferedPaint::~BufferedPaint() {
+  BitBlt(target_, 0, 0, client_.right, client_.bottom, memory_, 0, 0, SRCCOPY);
+  SelectObject(memory_, old_);
+  DeleteObject(bitmap_);
+  DeleteDC(memory_);
+  EndPaint(hwnd_, &ps_);
+}
+
+// ---- the dispatch every unit's messages go through ----
+
+void UnitAccess::link(Unit* unit, HWND hwnd) {
+  SetPropA(hwnd, kUnitProperty, unit);
+  unit->hwnd_ = hwnd;
+}
+
+void UnitAccess::unlink(Unit* unit) {
+  if (unit->hwnd_ == nullptr) return;
+  RemovePropA(unit->hwnd_, kUnitProperty);
+  if (unit->subclassed_) RemoveWindowSubclass(unit->hwnd_, unitSubclassProc, kSubclassId);
+  unit->subclassed_ = false;
+  unit->hwnd_ = nullptr;
+}
+
+LRESULT UnitAccess::dispatch(Unit* unit, UINT message, WPARAM wParam, LPARAM lParam) {
+  Window& window = *unit->window_;
+  window.dispatchEnter();
+  LRESULT result = 0;
+  bool handled = false;
+
+  if (HWND control = notifyingControl(message, lParam)) {
+    Unit* target = unitFromHandle(control);
+    if (target != nullptr && target != unit) handled = target->onNotification(message, wParam, lParam, result);
+  }
+  if (!handled && message == WM_LBUTTONDOWN && unit->movesWindowOnPress() && window.dragToMove() &&
+      window.handle() != nullptr && unit->eventsAllowed()) {
+    // The press becomes a press on a title bar: the system moves the window
+    // until the button is released, and the unit never sees it.
+    POINT point{mouseX(lParam), mouseY(lParam)};
+    ClientToScreen(unit->hwnd_, &point);
+    ReleaseCapture();
+    SendMessageA(window.handle(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+    handled = true;
+  }
+  if (!handled && message == WM_KEYDOWN && wParam == VK_ESCAPE && window.description().escCloses &&
+      window.handle() != nullptr) {
+    window.destroy();
+    handled = true;
+  }
+  if (!handled && unit->hwnd_ != nullptr) handled = unit->onMessage(message, wParam, lParam, result);
+  if (!handled && unit->hwnd_ != nullptr) result = unit->defaultProc(message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    unlink(unit);
+    unit->handleDestroyed();
+  }
+  window.dispatchLeave();
+  return result;
+}
+
+// ---- Unit ----
+
+Unit::Unit(Window* window, const UnitPlacement& placement)
+    : window_(window), parent_(placement.parent), stored_(placement) {
+  window->addUnit(this);
+}
+
+Unit::Unit(const UnitPlacement& placement) : parent_(nullptr), stored_(placement) {}
+
+Unit::~Unit() { UnitAccess::unlink(this); }
+
+bool Unit::onMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool Unit::onNotification(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+void Unit::createHandle() {}
+
+void Unit::paintBackground(HDC dc, const RECT& area) {
+  window_->paintBackground(dc, area);
+}
+
+LRESULT Unit::defaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (subclassed_) return DefSubclassProc(hwnd_, message, wParam, lParam);
+  return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+bool Unit::eventsAllowed() const { return hwnd_ != nullptr && IsWindowEnabled(hwnd_); }
+
+HWND Unit::parentHandle() const { return parent_ != nullptr ? parent_->hwnd_ : window_->hwnd_; }
+
+HWND Unit::createChild(const char* className, DWORD style, DWORD exStyle) {
+  HWND parent = parentHandle();
+  if (parent == nullptr) return nullptr;
+  const bool ours = std::strcmp(className, kUnitClass) == 0;
+  DWORD fullStyle = WS_CHILD | WS_CLIPSIBLINGS | style;
+  if (stored_.visible) fullStyle |= WS_VISIBLE;
+  if (!stored_.enabled) fullStyle |= WS_DISABLED;
+  HWND hwnd = CreateWindowExA(exStyle, className, caption_.c_str(), fullStyle, stored_.left, stored_.top,
+                              std::max(0, stored_.width), std::max(0, stored_.height), parent, nullptr,
+                              GetModuleHandleA(nullptr), ours ? this : nullptr);
+  if (hwnd == nullptr) return nullptr;
+  if (!ours) subclass(hwnd);
+  SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont()), FALSE);
+  // A unit described later lies over the ones before it.
+  SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return hwnd;
+}
+
+void Unit::subclass(HWND control) {
+  UnitAccess::link(this, control);
+  subclassed_ = SetWindowSubclass(control, unitSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void Unit::paintParentBackground(HDC dc) const {
+  Unit* parent = parent_ != nullptr ? parent_ : window_;
+  if (hwnd_ == nullptr || parent->hwnd_ == nullptr) return;
+  RECT area;
+  GetWindowRect(hwnd_, &area);
+  MapWindowPoints(HWND_DESKTOP, parent->hwnd_, reinterpret_cast<POINT*>(&area), 2);
+  POINT old;
+  SetViewportOrgEx(dc, -area.left, -area.top, &old);
+  parent->paintBackground(dc, area);
+  SetViewportOrgEx(dc, old.x, old.y, nullptr);
+}
+
+RECT Unit::bounds() const {
+  if (hwnd_ == nullptr) {
+    return RECT{stored_.left, stored_.top, stored_.left + std::max(0, stored_.width),
+                stored_.top + std::max(0, stored_.height)};
+  }
+  RECT rect;
+  GetWindowRect(hwnd_, &rect);
+  if (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_CHILD) {
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&rect), 2);
+  }
+  return rect;
+}
+
+int Unit::left() const { return bounds().left; }
+int Unit::top() const { return bounds().top; }
+int Unit::width() const {
+  RECT rect = bounds();
+  return std::max<LONG>(0, rect.right - rect.left);
+}
+int Unit::height() const {
+  RECT rect = bounds();
+  return std::max<LONG>(0, rect.bottom - rect.top);
+}
+
+void Unit::setBounds(int left, int top, int width, int height) {
+  stored_.left = left;
+  stored_.top = top;
+  stored_.width = std::max(0, width);
+  stored_.height = std::max(0, height);
+  if (hwnd_ != nullptr) {
+    SetWindowPos(hwnd_, nullptr, left, top, stored_.width, stored_.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void Unit::setLeft(int value) { setBounds(value, top(), width(), height()); }
+void Unit::setTop(int value) { setBounds(left(), value, width(), height()); }
+void Unit::setWidth(int value) { setBounds(left(), top(), value, height()); }
+void Unit::setHeight(int value) { setBounds(left(), top(), width(), value); }
+
+bool Unit::visible() const {
+  if (hwnd_ == nullptr) return stored_.visible;
+  return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Unit::setVisible(bool visible) {
+  stored_.visible = visible;
+  if (hwnd_ != nullptr) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+bool Unit::enabled() const {
+  if (hwnd_ == nullptr) return stored_.enabled;
+  return IsWindowEnabled(hwnd_) != FALSE;
+}
+
+void Unit::setEnabled(bool enabled) {
+  stored_.enabled = enabled;
+  if (hwnd_ != nullptr) EnableWindow(hwnd_, enabled);
+}
+
+Text Unit::caption() const {
+  if (hwnd_ == nullptr) return caption_;
+  int length = GetWindowTextLengthA(hwnd_);
+  Text text(static_cast<std::size_t>(std::max(0, length)) + 1, '\0');
+  int got = GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()));
+  text.resize(static_cast<std::size_t>(std::max(0, got)));
+  return text;
+}
+
+void Unit::setCaption(const Text& caption) {
+  caption_ = caption;
+  if (hwnd_ != nullptr) SetWindowTextA(hwnd_, caption.c_str());
+}
+
+}  // namespace fw
