@@ -143,20 +143,48 @@ void FileSearch::close() {
   }
 }
 
-Text environmentVariable(const Text& name) {
-  DWORD needed = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
+namespace {
+
+// The query answers "how big" in characters; twice that many bytes always
+// hold the text whole, double-byte characters included.
+template <typename Query>
+Text queryText(Query query) {
+  DWORD needed = query(nullptr, 0);
   if (needed == 0) return Text();
-  std::vector<char> buffer(needed);
-  DWORD n = GetEnvironmentVariableA(name.c_str(), buffer.data(), needed);
-  return n < needed ? Text(buffer.data(), n) : Text();
+  std::vector<char> buffer(static_cast<std::size_t>(needed) * 2 + 2);
+  for (;;) {
+    DWORD n = query(buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return Text();
+    if (n < buffer.size() - 1) return Text(buffer.data(), n);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+}  // namespace
+
+Text environmentVariable(const Text& name) {
+  // Through the wide form and the ANSI code page by hand: Wine's
+  // GetEnvironmentVariableA cuts a value with double-byte characters to as many
+  // bytes as it has characters. The conversion is the one the A form makes.
+  int nameLength = MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, nullptr, 0);
+  if (nameLength <= 0) return Text();
+  std::vector<wchar_t> wideName(static_cast<std::size_t>(nameLength));
+  MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, wideName.data(), nameLength);
+  DWORD needed = GetEnvironmentVariableW(wideName.data(), nullptr, 0);
+  if (needed == 0) return Text();
+  std::vector<wchar_t> value(needed);
+  DWORD length = GetEnvironmentVariableW(wideName.data(), value.data(), needed);
+  if (length == 0 || length >= needed) return Text();
+  int bytes = WideCharToMultiByte(CP_ACP, 0, value.data(), static_cast<int>(length), nullptr, 0,
+                                  nullptr, nullptr);
+  Text text(static_cast<std::size_t>(std::max(bytes, 0)), '\0');
+  WideCharToMultiByte(CP_ACP, 0, value.data(), static_cast<int>(length), text.data(), bytes,
+                      nullptr, nullptr);
+  return text;
 }
 
 Text currentDirectory() {
-  DWORD needed = GetCurrentDirectoryA(0, nullptr);
-  if (needed == 0) return Text();
-  std::vector<char> buffer(needed);
-  DWORD n = GetCurrentDirectoryA(needed, buffer.data());
-  return n < needed ? Text(buffer.data(), n) : Text();
+  return queryText([](char* buffer, DWORD size) { return GetCurrentDirectoryA(size, buffer); });
 }
 
 bool setCurrentDirectory(const Text& path) { return SetCurrentDirectoryA(path.c_str()) != 0; }

@@ -1,0 +1,168 @@
+// File existence and attributes, the attribute-masked directory search, whole
+// files, the environment and the program's own folder.
+#include <windows.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "framework/files.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+using fw::Text;
+
+class FilesTest : public support::TempFolderTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(support::writeFile(temp.file("a.mp3"), "x"));
+    ASSERT_TRUE(support::writeFile(temp.file("电影.mp4"), "x"));
+    ASSERT_TRUE(CreateDirectoryA(temp.file("Sub").c_str(), nullptr));
+  }
+};
+
+TEST_F(FilesTest, ExistsWhenADirectorySearchFindsAnEntry) {
+  struct Case {
+    Text path;
+    bool exists;
+  };
+  const std::vector<Case> cases = {
+      {temp.file("a.mp3"), true},
+      {temp.file("电影.mp4"), true},
+      {temp.file("Sub"), true},                 // folders exist
+      {temp.file("*.mp4"), true},               // a matching pattern exists
+      {temp.file("?.mp3"), true},
+      {temp.file("*.avi"), false},
+      {temp.file("b.mp3"), false},
+      {"a.mp3", true},                          // relative to the current directory
+      {"", false},
+      {"http://x", false},
+      {"https://example.invalid/live.m3u8", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(fw::fileExists(c.path), c.exists);
+  }
+}
+
+TEST_F(FilesTest, AttributesAndTheFolderBit) {
+  EXPECT_EQ(fw::fileAttributes(temp.file("a.mp3")) & fw::kFolderAttribute, 0u);
+  EXPECT_FALSE(fw::hasFolderBit(temp.file("a.mp3")));
+  EXPECT_TRUE(fw::hasFolderBit(temp.file("Sub")));
+  // Unreadable attributes are all bits set, so they count as a folder.
+  EXPECT_EQ(fw::fileAttributes(temp.file("missing")), fw::kAttributesUnreadable);
+  EXPECT_TRUE(fw::hasFolderBit(temp.file("missing")));
+  EXPECT_EQ(fw::fileAttributes(""), fw::kAttributesUnreadable);
+}
+
+// Every name the search gives for the pattern and mask, up to its empty end.
+std::multiset<Text> searchAll(const Text& pattern, uint32_t mask) {
+  std::multiset<Text> names;
+  fw::FileSearch search;
+  for (Text name = search.first(pattern, mask); !name.empty(); name = search.next()) {
+    names.insert(name);
+    if (names.size() > 100) break;
+  }
+  EXPECT_EQ(search.next(), "");   // the end stays the end
+  return names;
+}
+
+class FileSearchTest : public support::TempFolderTest {
+ protected:
+  void make(const Text& name, DWORD attributes) {
+    ASSERT_TRUE(support::writeFile(temp.file(name), "x"));
+    ASSERT_TRUE(SetFileAttributesA(temp.file(name).c_str(), attributes));
+  }
+  void TearDown() override {
+    // Read-only, hidden and system files must be plain again to be removed.
+    for (const char* name : {"hidden.mp3", "system.mp3", "readonly.mp3", "normal.mp3"}) {
+      SetFileAttributesA(temp.file(name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+  }
+};
+
+TEST_F(FileSearchTest, ReturnsOnlyEntriesWithABitOfTheMask) {
+  make("hidden.mp3", FILE_ATTRIBUTE_HIDDEN);
+  make("system.mp3", FILE_ATTRIBUTE_SYSTEM);
+  make("readonly.mp3", FILE_ATTRIBUTE_READONLY);
+  ASSERT_TRUE(CreateDirectoryA(temp.file("Sub").c_str(), nullptr));
+  const Text all = temp.file("*");
+
+  // Mask 55 (read-only, hidden, system, folder, archive): hidden and system
+  // files come back, and so do the entries . and .. for the caller to drop.
+  std::multiset<Text> found = searchAll(all, 55);
+  for (const char* name : {".", "..", "Sub", "hidden.mp3", "system.mp3", "readonly.mp3"}) {
+    EXPECT_EQ(found.count(name), 1u) << name;
+  }
+  EXPECT_EQ(searchAll(all, FILE_ATTRIBUTE_HIDDEN), (std::multiset<Text>{"hidden.mp3"}));
+  EXPECT_EQ(searchAll(all, FILE_ATTRIBUTE_SYSTEM), (std::multiset<Text>{"system.mp3"}));
+  EXPECT_EQ(searchAll(all, FILE_ATTRIBUTE_DIRECTORY), (std::multiset<Text>{".", "..", "Sub"}));
+  EXPECT_EQ(searchAll(temp.file("Sub\\*"), FILE_ATTRIBUTE_DIRECTORY),
+            (std::multiset<Text>{".", ".."}));
+  // Names only, never a folder part; nothing at all for a missing folder.
+  EXPECT_EQ(searchAll(temp.file("s*.mp3"), 55), (std::multiset<Text>{"system.mp3"}));
+  EXPECT_TRUE(searchAll(temp.file("missing\\*"), 55).empty());
+}
+
+TEST_F(FileSearchTest, PassesOverAFileWithOnlyTheNormalAttribute) {
+  make("normal.mp3", FILE_ATTRIBUTE_NORMAL);
+  if (GetFileAttributesA(temp.file("normal.mp3").c_str()) != FILE_ATTRIBUTE_NORMAL) {
+    GTEST_SKIP() << "this file system reports every file with the archive bit (Wine does)";
+  }
+  EXPECT_EQ(searchAll(temp.file("*.mp3"), 55).count("normal.mp3"), 0u);
+}
+
+using WholeFileTest = support::TempFolderTest;
+
+TEST_F(WholeFileTest, WriteReplacesTheWholeContent) {
+  const Text path = temp.file("Quorle播放器.BMP");
+  const fw::Bytes first(100000, '\x89');
+  ASSERT_TRUE(fw::writeWholeFile(path, first));
+  fw::Bytes back;
+  ASSERT_TRUE(fw::readWholeFile(path, back));
+  EXPECT_EQ(back, first);
+  const fw::Bytes shorter("a\0b\r\n", 5);
+  ASSERT_TRUE(fw::writeWholeFile(path, shorter));
+  ASSERT_TRUE(fw::readWholeFile(path, back));
+  EXPECT_EQ(back, shorter);
+  ASSERT_TRUE(fw::writeWholeFile(path, ""));
+  ASSERT_TRUE(fw::readWholeFile(path, back));
+  EXPECT_EQ(back, "");
+}
+
+TEST_F(WholeFileTest, ReportsFilesThatCannotBeWrittenOrRead) {
+  EXPECT_FALSE(fw::writeWholeFile(temp.file("missing\\x.txt"), "x"));
+  fw::Bytes back = "old";
+  EXPECT_FALSE(fw::readWholeFile(temp.file("missing.txt"), back));
+  EXPECT_EQ(back, "");
+}
+
+using EnvironmentTest = support::TempFolderTest;
+
+TEST_F(EnvironmentTest, VariablesDirectoriesAndTheProgramsOwnPath) {
+  ASSERT_TRUE(SetEnvironmentVariableA("QUORLE_SERVICES_VALUE", "值 1"));
+  EXPECT_EQ(fw::environmentVariable("QUORLE_SERVICES_VALUE"), "值 1");
+  EXPECT_EQ(fw::environmentVariable("quorle_services_value"), "值 1");
+  SetEnvironmentVariableA("QUORLE_SERVICES_VALUE", nullptr);
+  EXPECT_EQ(fw::environmentVariable("QUORLE_SERVICES_VALUE"), "");
+  EXPECT_EQ(fw::environmentVariable("temp"), temp.path());
+
+  EXPECT_EQ(fw::currentDirectory(), temp.path());
+  ASSERT_TRUE(CreateDirectoryA(temp.file("子目录").c_str(), nullptr));
+  ASSERT_TRUE(fw::setCurrentDirectory(temp.file("子目录")));
+  EXPECT_EQ(fw::currentDirectory(), temp.file("子目录"));
+  EXPECT_FALSE(fw::setCurrentDirectory(temp.file("missing")));
+  ASSERT_TRUE(fw::setCurrentDirectory(temp.path()));
+
+  char module[MAX_PATH];
+  DWORD n = GetModuleFileNameA(nullptr, module, sizeof module);
+  EXPECT_EQ(fw::programFolder() + "\\" + fw::programFileName(), Text(module, n));
+  EXPECT_EQ(fw::programFileName().find('\\'), Text::npos);
+  EXPECT_NE(fw::programFolder().back(), '\\');
+}
+
+}  // namespace
