@@ -1,0 +1,139 @@
+// The main window's own handlers: layout, maximise and minimise, moving by
+// dragging, the corner grip, the two menu buttons and the tray.
+#include <windows.h>
+
+#include "assets/assets.h"
+#include "framework/windows_routines.h"
+#include "player/handlers.h"
+#include "player/main_window.h"
+#include "player/settings.h"
+#include "player/state.h"
+
+namespace player {
+namespace {
+
+constexpr int kTopBarHeight = 40;
+constexpr int kBottomBarHeight = 70;
+// The video area is what the two bars leave.
+constexpr int kBarsHeight = kTopBarHeight + kBottomBarHeight;
+// The grip is the bottom bar's last 10 pixels in both directions.
+constexpr int kGripSize = 10;
+
+constexpr char kTrayTip[] = "Quorle多媒体播放器";
+
+int truncated(double value) { return static_cast<int>(value); }
+
+bool inGrip(const fw::Unit& bar, int x, int y) {
+  return x - (bar.width() - kGripSize) > 0.0000001 && y - (bar.height() - kGripSize) > 0.0000001;
+}
+
+}  // namespace
+
+void onMainWindowResized() {
+  if (isFullScreen == 1 || gripResizing == 1) return;
+  layoutMainWindow();
+}
+
+void layoutMainWindow() {
+  layoutMainWindowUnits();
+  MainWindow& w = mainWindow();
+  playerEngine->setWindowPos(playerEngine->getWindow(), nullptr, 0, kTopBarHeight, w.width(),
+                             w.height() - kBarsHeight, 0);
+}
+
+void layoutMainWindowUnits() {
+  MainWindow& w = mainWindow();
+  w.顶部背景.setWidth(w.width());
+  w.顶部背景.setTop(0);
+  w.电影名标签.setLeft(truncated(w.顶部背景.width() / 2.0 - w.电影名标签.width() / 2.0));
+  w.图片框1.setTop(kTopBarHeight);
+  w.图片框1.setWidth(w.width());
+  w.图片框1.setHeight(w.height() - kBarsHeight);
+  w.时长滑块条.setWidth(w.width());
+  w.图片框2.setWidth(w.width());
+  w.图片框2.setTop(w.height() - kBottomBarHeight);
+
+  w.关闭图形按钮.setLeft(w.width() - 17);
+  w.最大化图形按钮.setLeft(w.width() - 44);
+  w.最小化图形按钮.setLeft(w.width() - 71);
+
+  // The transport buttons stay grouped round the play/pause button in the
+  // middle of the bar; the volume and full-screen controls keep to its right end.
+  w.暂停按钮.setLeft(truncated(w.图片框2.width() / 2.0 - 24.5));
+  w.上一个按钮.setLeft(w.暂停按钮.left() - 56);
+  w.停止按钮.setLeft(w.上一个按钮.left() - 73);
+  w.下一个按钮.setLeft(w.暂停按钮.left() + 65);
+  w.打开媒体文件按钮.setLeft(w.下一个按钮.left() + 73);
+  w.音量按钮.setLeft(w.图片框2.width() - 172);
+  w.音量滑块条.setLeft(w.图片框2.width() - 150);
+  w.全屏按钮.setLeft(w.图片框2.width() - 40);
+  w.进度标签.setLeft(5);
+}
+
+void toggleMaximize() {
+  isFullScreen = 0;
+  MainWindow& w = mainWindow();
+  if (w.width() == fw::win::GetSystemMetrics(SM_CXSCREEN) &&
+      w.height() == fw::win::GetSystemMetrics(SM_CYSCREEN)) {
+    // A screen-sized window (full screen) goes back to the remembered size in
+    // place; each change lays the window out again.
+    w.setWidth(playerWidth);
+    w.setHeight(playerHeight);
+    return;
+  }
+  w.setStartState(w.startState() == fw::kStateMaximised ? fw::kStateNormal : fw::kStateMaximised);
+}
+
+void onTopBarDoubleClick(int, int, int) { toggleMaximize(); }
+
+void minimizeMainWindow() { mainWindow().setStartState(fw::kStateMinimised); }
+
+void onTopBarMouseDown(int, int, int) { mainWindow().setDragToMove(true); }
+
+void onTitleMouseDown(int, int, int) { mainWindow().setDragToMove(true); }
+
+void updateMainMoveMode(int x, int y, int) {
+  // Off over the grip, so that a press there resizes instead of moving; it
+  // comes back on after a resize or a press on the top bar or the title.
+  if (inGrip(mainWindow().图片框2, x, y)) mainWindow().setDragToMove(false);
+}
+
+void startMainResize(int x, int y, int) {
+  MainWindow& w = mainWindow();
+  if (inGrip(w.图片框2, x, y)) {
+    gripResizing = 1;
+    // The system's own resize loop; returns when the button is released. The
+    // size changes meanwhile do not lay out (gripResizing).
+    SendMessageA(w.handle(), WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, 0);
+  }
+  if (gripResizing == 1) {
+    gripResizing = 0;
+    w.setDragToMove(true);
+    layoutMainWindow();
+  }
+}
+
+void showFileMenu() { mainWindow().文件.popUp(); }
+
+void showOpenMenu() { mainWindow().打开.popUp(); }
+
+void closeOrMinimizeToTray() {
+  if (!isTrueSetting(closeToTray)) {
+    shutDown();
+    return;
+  }
+  MainWindow& w = mainWindow();
+  w.setVisible(false);
+  fw::setTrayIcon(w, assets::programIcon, kTrayTip);
+}
+
+void onTrayEvent(int type) {
+  MainWindow& w = mainWindow();
+  if (type == fw::kTrayLeftDoubleClick) {
+    w.setVisible(!w.visible());
+  } else if (type == fw::kTrayRightUp) {
+    w.操作.popUpForTray();
+  }
+}
+
+}  // namespace player

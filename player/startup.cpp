@@ -1,0 +1,153 @@
+#include "player/startup.h"
+
+#include "framework/files.h"
+#include "framework/image.h"
+#include "framework/modal.h"
+#include "framework/program.h"
+#include "framework/windows_routines.h"
+#include "player/hand_over.h"
+#include "player/handlers.h"
+#include "player/main_window.h"
+#include "player/playlist_file.h"
+#include "player/settings.h"
+#include "player/state.h"
+
+namespace player {
+namespace {
+
+// The engine's video window fills the window between the 40-pixel top bar and
+// the 70-pixel bottom bar.
+constexpr int kVideoTop = 40;
+constexpr int kBarsHeight = 110;
+
+// Engine item: the audio output device.
+constexpr int32_t kAudioDeviceItem = 11;
+
+constexpr int kHintDurationMs = 5000;
+
+void playFirstEntry() {
+  currentIndex = 1;
+  playEntry(playlist[0]);
+}
+
+// Gives the engine its logo, writing the file from the video area's picture
+// only when it is missing: an existing file is used as it is.
+void giveEngineItsLogo() {
+  const fw::Text path = fw::environmentVariable("temp") + "\\" + kLogoFileName;
+  if (fw::fileExists(path)) {
+    playerEngine->setCustomLogo(path);
+    return;
+  }
+  if (!fw::writeWholeFile(path, logoPicture)) return;
+  fw::convertImageToBmp(path);
+  playerEngine->setCustomLogo(path);
+}
+
+void readStartSettings() {
+  defaultVolume = readIntegerSetting(kDefaultVolumeKey);
+  playerWidth = readIntegerSetting(kPlayerWidthKey);
+  playerHeight = readIntegerSetting(kPlayerHeightKey);
+  seekStepMs = readIntegerSetting(kSeekStepKey);
+  autoSizeSetting = readSetting(kAutoSizeKey);
+  audioDeviceSetting = readSetting(kAudioDeviceKey);
+  overwriteOnDrop = readSetting(kOverwriteOnDropKey);
+  closeToTray = readSetting(kCloseToTrayKey);
+}
+
+}  // namespace
+
+int programEntry() {
+  fw::startProgram();
+  initGlobals();
+  fw::setExitRoutine(cleanupGlobals);
+  fw::loadWindow<MainWindow>();
+  fw::runMessageLoop();
+  return 0;
+}
+
+void initGlobals() { constructGlobals(); }
+
+void cleanupGlobals() { destructGlobals(); }
+
+void constructGlobals() {
+  playerEngine = new PlayerEngine();
+  playlist.clear();
+  dlnaSkipTypes.clear();
+  dlnaConvertTypes.clear();
+  playlistCopy.clear();
+  liveChannelAddresses.clear();
+  durationParts = {0, 0, 0, 0};
+  formatExtensions.clear();
+}
+
+void destructGlobals() {
+  if (playerEngine != nullptr) {
+    playerEngine->finalizeEngineObject();
+    delete playerEngine;
+    playerEngine = nullptr;
+  }
+  for (fw::TextArray* list : {&playlist, &dlnaSkipTypes, &dlnaConvertTypes, &playlistCopy,
+                              &droppedFiles, &liveChannelAddresses, &formatExtensions}) {
+    fw::TextArray().swap(*list);
+  }
+  for (fw::Text* text : {&settingsPath, &loopMode, &autoSizeSetting, &audioDeviceSetting,
+                         &overwriteOnDrop, &closeToTray, &progId, &playerExePath}) {
+    fw::Text().swap(*text);
+  }
+  fw::Bytes().swap(logoPicture);
+}
+
+void startPlayer() {
+  settingsPath = fw::currentDirectory() + "\\" + kSettingsFileName;
+  handOffToRunningInstance();
+  logoPicture = mainWindow().图片框1.pictureBytes();
+  initEngineAndSettings();
+  keepDisplayAwake();
+  // A command-line entry plays whether or not it names anything.
+  if (!playlist.empty()) {
+    playFirstEntry();
+    return;
+  }
+  loadPlaylistFrom(fw::currentDirectory() + "\\" + kPlaylistFileName, 0);
+  if (!playlist.empty()) playFirstEntry();
+}
+
+void initEngineAndSettings() {
+  MainWindow& window = mainWindow();
+  const int width = window.width();
+  const int height = window.height();
+  engineReady = playerEngine->create(window.handle(), 0, kVideoTop, width, height - kBarsHeight,
+                                     engineMessageCallback, engineStateCallback,
+                                     engineOpenedCallback, 0, 0, 0, 0, 0);
+  if (engineReady == 0) {
+    fw::messageBox("播放器初始化失败！");
+    return;
+  }
+  giveEngineItsLogo();
+  hintDuration = kHintDurationMs;
+  readStartSettings();
+  if (!audioDeviceSetting.empty()) playerEngine->setConfig(kAudioDeviceItem, audioDeviceSetting);
+  loadDlnaSkipTypes();
+  loadDlnaConvertTypes();
+  window.音量滑块条.setPosition(defaultVolume);
+  playerEngine->setVolume(defaultVolume);
+  // Each change raises the size-changed event, which lays the window out and
+  // moves the engine's video window along.
+  window.setWidth(playerWidth);
+  window.setHeight(playerHeight);
+  loadLoopMode();
+}
+
+void keepDisplayAwake() { fw::win::SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED); }
+
+void shutDown() {
+  if (playerEngine != nullptr) playerEngine->close();
+  if (isTrueSetting(closeToTray) && mainWindowExists()) fw::removeTrayIcon(mainWindow());
+  fw::endProgram(0);
+}
+
+void onExitMenu() { shutDown(); }
+
+void onExitOperationMenu() { shutDown(); }
+
+}  // namespace player
