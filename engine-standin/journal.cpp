@@ -1,0 +1,55 @@
+#include "journal.h"
+
+#include <mutex>
+
+namespace standin {
+namespace {
+
+std::mutex journalLock;
+Text memoryJournal;
+
+void appendToFile(const Text& line) {
+  char path[MAX_PATH * 2];
+  DWORD length = GetEnvironmentVariableA("STANDIN_ENGINE_JOURNAL", path, sizeof path);
+  if (length == 0 || length >= sizeof path) return;
+  HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+}  // namespace
+
+Text journalNumber(int64_t value) { return std::to_string(value); }
+
+Text journalText(const char* text) { return text ? Text(text) : Text(); }
+
+Text journalPointer(const void* pointer) {
+  return std::to_string(reinterpret_cast<INT_PTR>(pointer));
+}
+
+void journalCall(const char* routine, std::initializer_list<Text> arguments) {
+  Text line = routine;
+  for (const Text& argument : arguments) {
+    line += '\t';
+    line += argument;
+  }
+  line += "\r\n";
+  std::lock_guard guard(journalLock);
+  memoryJournal += line;
+  appendToFile(line);
+}
+
+Text journalContents() {
+  std::lock_guard guard(journalLock);
+  return memoryJournal;
+}
+
+void clearJournal() {
+  std::lock_guard guard(journalLock);
+  memoryJournal.clear();
+}
+
+}  // namespace standin
