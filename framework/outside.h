@@ -27,6 +27,9 @@ class OutsideRoutine<R __stdcall(Args...)> {
     if (!cached_) cached_ = reinterpret_cast<Pointer>(bindOutsideRoutine(library_, name_));
     return cached_;
   }
+  // Tests only: later calls go to `replacement` (nullptr: bound by name again
+  // at the next call), so a test can stand in for what the system reports.
+  void replaceForTests(Pointer replacement) { cached_ = replacement; }
 
  private:
   const char* library_;

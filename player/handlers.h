@@ -32,6 +32,9 @@ void onExitOperationMenu();
 void onMainWindowResized();
 // Places every unit and the engine's video window from the window's size.
 void layoutMainWindow();
+// The units alone as layoutMainWindow places them, the engine's video window
+// left where it is (full screen places it itself).
+void layoutMainWindowUnits();
 // Leaves a screen-sized window to playerWidth × playerHeight, or else toggles
 // between normal and maximised (work area). Clears isFullScreen first.
 void toggleMaximize();
