@@ -7,6 +7,15 @@ namespace {
 
 std::mutex journalLock;
 Text memoryJournal;
+constexpr std::size_t kMemoryLimit = 4 << 20;
+constexpr std::size_t kMemoryKept = 2 << 20;
+
+// Drops the oldest lines, keeping whole lines only.
+void trimMemory() {
+  if (memoryJournal.size() <= kMemoryLimit) return;
+  std::size_t cut = memoryJournal.find("\r\n", memoryJournal.size() - kMemoryKept);
+  memoryJournal.erase(0, cut == Text::npos ? memoryJournal.size() : cut + 2);
+}
 
 void appendToFile(const Text& line) {
   char path[MAX_PATH * 2];
@@ -39,6 +48,7 @@ void journalCall(const char* routine, std::initializer_list<Text> arguments) {
   line += "\r\n";
   std::lock_guard guard(journalLock);
   memoryJournal += line;
+  trimMemory();
   appendToFile(line);
 }
 

@@ -4,7 +4,8 @@
 // decimal, pointers and handles as decimal integers, a callback as 1 when given
 // and 0 when null. Kept in memory for StandIn_ReadJournal and appended to the
 // file named by STANDIN_ENGINE_JOURNAL, line by line, so that another process
-// can read it at any time.
+// can read it at any time. The memory keeps the newest few megabytes, so a
+// program that runs for days does not grow without end.
 #include <initializer_list>
 
 #include "types.h"

@@ -9,9 +9,11 @@
 namespace standin {
 namespace {
 
+// Never freed: at process exit the system takes the windows down, and no
+// window may be destroyed from the library's unloading.
 std::map<Handle, std::unique_ptr<Engine>>& engines() {
-  static std::map<Handle, std::unique_ptr<Engine>> all;
-  return all;
+  static auto* all = new std::map<Handle, std::unique_ptr<Engine>>;
+  return *all;
 }
 
 Handle nextHandle = 1001;

@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "framework/outside.h"
+#include "framework/windows_routines.h"
 
 // The engine's handle for one instance; 0 means creation failed.
 using EngineHandle = int32_t;
@@ -31,7 +32,6 @@ template <typename Signature>
 using Routine = fw::OutsideRoutine<Signature>;
 
 inline constexpr char kEngineLibrary[] = "APlayerCaller.dll";
-inline constexpr char kUser32[] = "user32.dll";
 
 // parent, x, y, width, height, the three callbacks (any may be null), five
 // reserved words passed as 0.
@@ -88,9 +88,9 @@ inline constinit Routine<int32_t WINAPI(EngineHandle)> APlayer_IsSeeking{kEngine
 inline constinit Routine<int32_t WINAPI(EngineHandle, HBITMAP)> APlayer_SetCustomLogo{
     kEngineLibrary, "APlayer_SetCustomLogo"};
 
-inline constinit Routine<BOOL WINAPI(HWND, HWND, int, int, int, int, UINT)> SetWindowPos{
-    kUser32, "SetWindowPos"};
-inline constinit Routine<HANDLE WINAPI(HINSTANCE, LPCSTR, UINT, int, int, UINT)> LoadImageA{
-    kUser32, "LoadImageA"};
+// The two Windows routines the binding calls, from the framework's one list of
+// Windows routines called by name.
+inline constexpr auto& SetWindowPos = fw::win::SetWindowPos;
+inline constexpr auto& LoadImageA = fw::win::LoadImageA;
 
 }  // namespace engine

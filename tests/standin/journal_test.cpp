@@ -45,6 +45,18 @@ TEST_F(StandInTest, JournalFileGetsEachLineAsItIsWritten) {
   SetEnvironmentVariableA("STANDIN_ENGINE_JOURNAL", nullptr);
 }
 
+// A player polls the engine for as long as it runs; the journal in memory must
+// not grow with it.
+TEST_F(StandInTest, JournalInMemoryKeepsTheNewestLinesWithinItsLimit) {
+  for (int i = 0; i < 300000; ++i) engine::APlayer_GetState(0);
+  engine::APlayer_SetVolume(0, 7);
+  const std::string journal = standin::journal();
+  EXPECT_LE(journal.size(), 4u << 20);
+  EXPECT_GE(journal.size(), 1u << 20);
+  EXPECT_EQ(journal.substr(0, 17), "APlayer_GetState\t") << "whole lines only";
+  EXPECT_EQ(standin::journalLines(journal).back(), (standin::JournalLine{"APlayer_SetVolume", "0", "7"}));
+}
+
 // In a process of its own, with the variables set by its parent: 0 when the
 // engine took its configuration from the file.
 QUORLE_CHILD(engine_with_configuration_file) {
