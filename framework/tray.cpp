@@ -13,7 +13,7 @@ namespace fw {
 
 namespace {
 
-constexpr UINT kTrayCallback = WM_APP + 0x51;
+constexpr UINT kTrayCallback = kTrayCallbackMessage;
 constexpr UINT kTrayId = 1;
 
 struct TrayIcon {

@@ -7,6 +7,10 @@
 
 namespace fw {
 
+// The message the notification area sends the window about its icon (lParam:
+// the mouse message).
+inline constexpr UINT kTrayCallbackMessage = WM_APP + 0x51;
+
 // Shows the icon (the bytes of an ICO file; the image closest to the small icon
 // size is used) with the tip text: added the first time, icon and tip replaced
 // afterwards. False when the system refused.

@@ -49,7 +49,12 @@ void Label::paint(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   // Drawn the same whether enabled or not: a disabled label only stops raising events.
   SetTextColor(dc, description_.textColour ? toColorRef(*description_.textColour) : RGB(0, 0, 0));
-  UINT format = DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL;
+  // A label one line high shows its text on one line, cut at its right edge,
+  // rather than wrapping the last character out of sight.
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  const bool oneLine = client.bottom < 2 * metrics.tmHeight && caption_.find('\n') == Text::npos;
+  UINT format = DT_NOPREFIX | (oneLine ? DT_SINGLELINE : DT_WORDBREAK | DT_EDITCONTROL);
   if (description_.align == TextAlign::Centre) format |= DT_CENTER;
   if (description_.align == TextAlign::Right) format |= DT_RIGHT;
   DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &client, format);

@@ -1,0 +1,468 @@
+// One unit of each kind on one window: properties, and events raised by the
+// messages Windows would send.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "assets/assets.h"
+#include "framework/window.h"
+#include "tests/framework_windows/window_test_support.h"
+#include "tests/support/scripted_seam.h"
+#include "tests/support/wait.h"
+
+using wintest::events;
+using wintest::log;
+using wintest::logMouse;
+
+namespace {
+
+void toggleTick();
+
+struct KindsWindow : fw::Window {
+  KindsWindow()
+      : Window({.left = 60, .top = 40, .width = 640, .height = 480, .caption = "单元",
+                .background = fw::Rgb{30, 30, 30}}) {}
+  fw::PictureBox 顶部背景{this, {.left = 0, .top = 0, .width = 640, .height = 40, .picture = assets::topBar,
+                                 .onMouseMove = [](int x, int y, int k) { logMouse("bar move", x, y, k); },
+                                 .onLeftDown = [](int x, int y, int k) { logMouse("bar down", x, y, k); },
+                                 .onDoubleClick = [](int x, int y, int k) { logMouse("bar double", x, y, k); }}};
+  fw::PictureButton 图形按钮1{this, {.parent = &顶部背景, .left = 0, .top = -7, .width = 120, .height = 46,
+                                 .picture = assets::logoButton, .hoverPicture = assets::logoButtonHover,
+                                 .onClick = [](int x, int y, int k) { logMouse("logo click", x, y, k); },
+                                 .onDoubleClick = [](int x, int y, int k) { logMouse("logo double", x, y, k); }}};
+  fw::TransparentLabel 电影名标签{this, {.parent = &顶部背景, .left = 183, .top = 7, .width = 300, .height = 31,
+                                    .caption = "正在播放：", .textColour = fw::Rgb{255, 255, 255},
+                                    .enabled = false}};
+  fw::Label 标签1{this, {.left = 10, .top = 50, .width = 100, .height = 24, .caption = "搜索：",
+                         .textColour = fw::Rgb{255, 255, 255},
+                         .onMouseMove = [](int x, int y, int k) { logMouse("label move", x, y, k); },
+                         .onLeftDown = [](int x, int y, int k) { logMouse("label down", x, y, k); }}};
+  fw::EditBox 编辑框1{this, {.left = 120, .top = 50, .width = 150, .height = 22,
+                             .onTextChanged = [] { log("text changed"); },
+                             .onKeyDown = [](int key, int keys) { log("edit key " + std::to_string(key) + " " + std::to_string(keys)); }}};
+  fw::Button 按钮1{this, {.left = 280, .top = 50, .width = 60, .height = 24, .caption = "全选",
+                          .onClick = [] { log("button"); }}};
+  fw::ListBox 列表框1{this, {.left = 10, .top = 80, .width = 200, .height = 120, .selection = fw::Selection::Extended,
+                             .background = fw::Rgb{236, 236, 236}, .extraLineHeight = 1,
+                             .onItemDoubleClick = [] { log("list double"); },
+                             .onKeyDown = [](int key, int keys) { log("list key " + std::to_string(key) + " " + std::to_string(keys)); }}};
+  fw::ListBox 列表框2{this, {.left = 220, .top = 80, .width = 200, .height = 120}};
+  fw::TreeBox 树型框1{this, {.left = 430, .top = 80, .width = 200, .height = 200,
+                             .onDoubleClick = [] { log("tree double"); },
+                             .onRightPressItem = [] { log("tree right"); }}};
+  fw::PictureBox 图片框2{this, {.left = 0, .top = 410, .width = 640, .height = 70, .background = fw::Rgb{13, 13, 13}}};
+  fw::Slider 时长滑块条{this, {.parent = &图片框2, .left = 0, .top = 0, .width = 640, .height = 11, .maximum = 100,
+                               .trackPicture = assets::durationTrack, .fillPicture = assets::durationFill,
+                               .thumbPicture = assets::durationThumb,
+                               .onPositionChanged = [] { log("slider moved"); },
+                               .onKeyDown = [](int key, int) { log("slider key " + std::to_string(key)); }}};
+  fw::Grid 高级表格1{this, {.left = 10, .top = 210, .width = 241, .height = 190, .columns = 3,
+                            .onCellClick = toggleTick}};
+  fw::CommonDialog 通用对话框1{this, {.left = 600, .top = 5, .width = 26, .height = 26,
+                                   .kind = fw::FileDialogKind::Save}};
+  fw::MenuItem 操作{this, {.caption = "操作", .visible = false}};
+  fw::MenuItem 播放{this, {.parent = &操作, .caption = "播放(&A)", .onClick = [] { log("menu play"); }}};
+};
+
+KindsWindow& open() {
+  EXPECT_TRUE(fw::loadWindow<KindsWindow>());
+  return *fw::openWindow<KindsWindow>();
+}
+
+// The handler of the grid's event 5, as a tick column's owner writes it.
+void toggleTick() {
+  fw::Grid& grid = fw::openWindow<KindsWindow>()->高级表格1;
+  const int row = grid.currentRow();
+  const int column = grid.currentColumn();
+  log("cell " + std::to_string(row) + " " + std::to_string(column));
+  if (row == -1 || column == -1) return;
+  if (column == 1 || column == 2) grid.setCellTick(row, 2, !grid.cellTick(row, 2));
+}
+
+RECT itemRect(HWND list, int line) {
+  RECT rect{};
+  SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&rect));
+  return rect;
+}
+
+void clickLine(HWND list, int line, WPARAM keys = 0) {
+  RECT r = itemRect(list, line);
+  wintest::click(list, r.left + 5, (r.top + r.bottom) / 2, keys);
+}
+
+POINT itemPoint(fw::TreeBox& tree, int item) {
+  RECT rect{};
+  *reinterpret_cast<HTREEITEM*>(&rect) = static_cast<HTREEITEM>(tree.itemHandle(item));
+  SendMessageA(tree.handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+  return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+}  // namespace
+
+TEST(Units, PlacementVisibilityEnabledAndCaptionReadBackAndWriteThroughToTheControls) {
+  KindsWindow& w = open();
+  EXPECT_EQ(w.图形按钮1.left(), 0);
+  EXPECT_EQ(w.图形按钮1.top(), -7);
+  EXPECT_EQ(w.图形按钮1.width(), 120);
+  EXPECT_EQ(w.图形按钮1.height(), 46);
+  EXPECT_EQ(GetParent(w.图形按钮1.handle()), w.顶部背景.handle());
+  EXPECT_EQ(w.电影名标签.caption(), "正在播放：");
+  EXPECT_FALSE(w.电影名标签.enabled());
+
+  w.图形按钮1.setLeft(731);
+  w.图形按钮1.setTop(0);
+  RECT rect;
+  GetWindowRect(w.图形按钮1.handle(), &rect);
+  MapWindowPoints(HWND_DESKTOP, w.顶部背景.handle(), reinterpret_cast<POINT*>(&rect), 2);
+  EXPECT_EQ(rect.left, 731);
+  EXPECT_EQ(rect.top, 0);
+  w.顶部背景.setWidth(-5);
+  EXPECT_EQ(w.顶部背景.width(), 0);
+
+  w.标签1.setVisible(false);
+  EXPECT_FALSE(w.标签1.visible());
+  EXPECT_FALSE(IsWindowVisible(w.标签1.handle()));
+  w.标签1.setVisible(true);
+  EXPECT_TRUE(w.标签1.visible());
+  w.按钮1.setEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(w.按钮1.handle()));
+  w.按钮1.setCaption("全不选");
+  char text[32] = {};
+  GetWindowTextA(w.按钮1.handle(), text, sizeof text);
+  EXPECT_STREQ(text, "全不选");
+  w.setCaption("LPL直播720P");
+  EXPECT_EQ(w.caption(), "LPL直播720P");
+  // Units without a Win32 window keep their described placement.
+  EXPECT_EQ(w.通用对话框1.left(), 600);
+  EXPECT_EQ(w.通用对话框1.handle(), nullptr);
+}
+
+TEST(Units, PictureBoxAndLabelRaiseMouseEventsInTheirOwnPixelsWithKeys) {
+  KindsWindow& w = open();
+  wintest::send(w.顶部背景.handle(), WM_MOUSEMOVE, MK_SHIFT, wintest::point(700, 30));
+  wintest::send(w.顶部背景.handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, wintest::point(5, 6));
+  wintest::send(w.顶部背景.handle(), WM_LBUTTONUP, 0, wintest::point(5, 6));
+  wintest::send(w.顶部背景.handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, wintest::point(7, 8));
+  wintest::send(w.标签1.handle(), WM_MOUSEMOVE, 0, wintest::point(3, 4));
+  wintest::send(w.标签1.handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT | MK_CONTROL, wintest::point(1, 2));
+  EXPECT_EQ(events(), (std::vector<std::string>{"bar move 700 30 2", "bar down 5 6 1", "bar double 7 8 0",
+                                                "label move 3 4 0", "label down 1 2 3"}));
+}
+
+TEST(Units, APictureBoxHandsBackThePictureBytesItWasGiven) {
+  KindsWindow& w = open();
+  const fw::Bytes bytes = w.顶部背景.pictureBytes();
+  ASSERT_EQ(bytes.size(), assets::topBar.size());
+  EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), reinterpret_cast<const char*>(assets::topBar.data())));
+  EXPECT_TRUE(w.图片框2.pictureBytes().empty());
+  const unsigned char junk[] = {1, 2, 3, 4};
+  EXPECT_FALSE(w.顶部背景.setPicture(junk));
+  EXPECT_EQ(w.顶部背景.pictureBytes().size(), assets::topBar.size());
+}
+
+TEST(Units, PictureButtonClicksOnReleaseInsideAndItsDoubleClickReplacesTheSecondClick) {
+  KindsWindow& w = open();
+  HWND button = w.图形按钮1.handle();
+  wintest::click(button, 10, 20, MK_CONTROL);
+  // Pressed inside, released outside: no click.
+  wintest::send(button, WM_LBUTTONDOWN, MK_LBUTTON, wintest::point(10, 10));
+  wintest::send(button, WM_LBUTTONUP, 0, wintest::point(300, 10));
+  // A double-click as Windows delivers it: down, up, double-click, up.
+  wintest::click(button, 30, 20);
+  wintest::send(button, WM_LBUTTONDBLCLK, MK_LBUTTON | MK_CONTROL, wintest::point(31, 21));
+  wintest::send(button, WM_LBUTTONUP, MK_CONTROL, wintest::point(31, 21));
+  EXPECT_EQ(events(), (std::vector<std::string>{"logo click 10 20 1", "logo click 30 20 0", "logo double 31 21 1"}));
+}
+
+TEST(Units, ButtonAndEditBoxRaiseClickedTextChangedAndKeyDown) {
+  KindsWindow& w = open();
+  SendMessageA(w.按钮1.handle(), BM_CLICK, 0, 0);
+  w.编辑框1.setCaption("mp4");
+  EXPECT_EQ(w.编辑框1.caption(), "mp4");
+  wintest::send(w.编辑框1.handle(), EM_SETSEL, 3, 3);
+  wintest::send(w.编辑框1.handle(), WM_CHAR, 'x', 1);
+  EXPECT_EQ(w.编辑框1.caption(), "mp4x");
+  wintest::send(w.编辑框1.handle(), WM_KEYDOWN, VK_RETURN, 1);
+  w.按钮1.setEnabled(false);
+  SendMessageA(w.按钮1.handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(events(), (std::vector<std::string>{"button", "text changed", "text changed", "edit key 13 0"}));
+}
+
+TEST(Units, ADisabledLabelDrawsItsTextExactlyAsAnEnabledOne) {
+  KindsWindow& w = open();
+  w.标签1.setCaption("总共 3 个视频");
+  UpdateWindow(w.handle());
+  auto capture = [&]() {
+    std::vector<COLORREF> pixels;
+    HWND label = w.标签1.handle();
+    RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    for (int y = 2; y < 20; y += 2) {
+      for (int x = 0; x < 90; x += 3) pixels.push_back(wintest::pixelAt(label, x, y));
+    }
+    return pixels;
+  };
+  const std::vector<COLORREF> enabled = capture();
+  w.标签1.setEnabled(false);
+  const std::vector<COLORREF> disabled = capture();
+  EXPECT_EQ(enabled, disabled);
+  // Both show the text over the window's colour, not an empty or greyed-out box.
+  const auto background = std::count(enabled.begin(), enabled.end(), RGB(30, 30, 30));
+  EXPECT_GT(background, 0);
+  EXPECT_LT(background, static_cast<long>(enabled.size()));
+  EXPECT_EQ(std::count(enabled.begin(), enabled.end(), RGB(255, 255, 255)) > 0, true);
+}
+
+TEST(Units, ATransparentLabelShowsTheParentsPictureAroundItsText) {
+  KindsWindow& w = open();
+  w.电影名标签.setCaption("");
+  UpdateWindow(w.handle());
+  RedrawWindow(w.顶部背景.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  // Its pixels are the bar's pixels at the same place.
+  EXPECT_EQ(wintest::pixelAt(w.电影名标签.handle(), 10, 10), wintest::pixelAt(w.顶部背景.handle(), 193, 17));
+  EXPECT_EQ(wintest::pixelAt(w.电影名标签.handle(), 100, 30), wintest::pixelAt(w.顶部背景.handle(), 283, 37));
+}
+
+TEST(Units, ListBoxKeepsTextsAndValuesUnsortedAndDeletesLines) {
+  KindsWindow& w = open();
+  fw::ListBox& list = w.列表框2;
+  EXPECT_EQ(list.addItem("c.avi"), 0);
+  EXPECT_EQ(list.addItem("a.mp4", 7), 1);
+  EXPECT_EQ(list.addItem(""), 2);
+  EXPECT_EQ(list.count(), 3);
+  EXPECT_EQ(list.itemText(0), "c.avi");
+  EXPECT_EQ(list.itemText(2), "");
+  EXPECT_EQ(list.itemText(3), "");
+  EXPECT_EQ(list.itemValue(1), 7);
+  EXPECT_EQ(list.selectedLine(), -1);
+  list.setSelectedLine(1);
+  EXPECT_EQ(list.selectedLine(), 1);
+  list.deleteItem(0);
+  EXPECT_EQ(list.itemText(0), "a.mp4");
+  EXPECT_EQ(list.count(), 2);
+  list.deleteItem(5);
+  list.clear();
+  EXPECT_EQ(list.count(), 0);
+  EXPECT_EQ(list.selectedLine(), -1);
+}
+
+TEST(Units, ExtendedListBoxSelectsByClicksAndReturnsSelectedLinesAscending) {
+  KindsWindow& w = open();
+  fw::ListBox& list = w.列表框1;
+  for (const char* name : {"a.avi", "b.MP4", "c.mp4", "d.mkv", "e.flv"}) list.addItem(name);
+  HWND hwnd = list.handle();
+  clickLine(hwnd, 3);
+  clickLine(hwnd, 1, MK_CONTROL);
+  clickLine(hwnd, 4, MK_CONTROL);
+  EXPECT_EQ(list.selectedLines(), (std::vector<int>{1, 3, 4}));
+  EXPECT_EQ(list.selectedLine(), 1);
+  clickLine(hwnd, 3, MK_CONTROL);
+  EXPECT_EQ(list.selectedLines(), (std::vector<int>{1, 4}));
+  clickLine(hwnd, 0);
+  clickLine(hwnd, 2, MK_SHIFT);
+  EXPECT_EQ(list.selectedLines(), (std::vector<int>{0, 1, 2}));
+
+  wintest::send(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, wintest::point(5, 5));
+  wintest::send(hwnd, WM_KEYDOWN, VK_DELETE, 1);
+  EXPECT_EQ(std::count(events().begin(), events().end(), "list double"), 1);
+  EXPECT_EQ(std::count(events().begin(), events().end(), "list key 46 0"), 1);
+}
+
+TEST(Units, ExtendedListBoxPutsTheCaretOnALineAndScrollsToItWithoutSelecting) {
+  KindsWindow& w = open();
+  fw::ListBox& list = w.列表框1;
+  for (int i = 0; i < 60; ++i) list.addItem("entry " + std::to_string(i));
+  list.setCaretLine(40);
+  EXPECT_EQ(list.caretLine(), 40);
+  EXPECT_TRUE(list.selectedLines().empty());
+  const int top = list.topLine();
+  const int shown = 120 / static_cast<int>(SendMessageA(list.handle(), LB_GETITEMHEIGHT, 0, 0));
+  EXPECT_LE(top, 40);
+  EXPECT_GE(top + shown, 40);
+  list.setCaretLine(60);  // outside: nothing
+  EXPECT_EQ(list.caretLine(), 40);
+}
+
+TEST(Units, ListBoxLinesAreOnePixelTallerThanTheFontGivesWhenAsked) {
+  KindsWindow& w = open();
+  const LRESULT plain = SendMessageA(w.列表框2.handle(), LB_GETITEMHEIGHT, 0, 0);
+  const LRESULT taller = SendMessageA(w.列表框1.handle(), LB_GETITEMHEIGHT, 0, 0);
+  EXPECT_EQ(taller, plain + 1);
+}
+
+TEST(Units, TreeBoxNumbersItemsDepthFirst) {
+  KindsWindow& w = open();
+  fw::TreeBox& tree = w.树型框1;
+  EXPECT_EQ(tree.addItem("英雄联盟直播"), 0);
+  EXPECT_EQ(tree.addItem("LPL官方直播1080P", 0), 1);
+  EXPECT_EQ(tree.addItem("LPL官方直播720P", 0), 2);
+  tree.expand(0);
+  EXPECT_EQ(tree.addItem("CCTV央视直播"), 3);
+  EXPECT_EQ(tree.addItem("CCTV1", 3), 4);
+  EXPECT_EQ(tree.addItem("CCTV2", 3), 5);
+  tree.expand(3);
+  EXPECT_TRUE(tree.isExpanded(0));
+  EXPECT_EQ(tree.count(), 6);
+  EXPECT_EQ(tree.itemText(2), "LPL官方直播720P");
+  EXPECT_EQ(tree.itemText(5), "CCTV2");
+  EXPECT_EQ(tree.itemText(6), "");
+  // A child added to the first root moves the later items up by one.
+  EXPECT_EQ(tree.addItem("LPL备用", 0), 3);
+  EXPECT_EQ(tree.itemText(4), "CCTV央视直播");
+  EXPECT_EQ(tree.selection(), -1);
+  tree.setSelection(5);
+  EXPECT_EQ(tree.selection(), 5);
+  tree.setSelection(-1);
+  EXPECT_EQ(tree.selection(), -1);
+  const LONG_PTR style = GetWindowLongPtrA(tree.handle(), GWL_STYLE);
+  EXPECT_EQ(style & (TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_EDITLABELS),
+            TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT);
+}
+
+TEST(Units, TreeBoxRightPressOnAnItemSelectsItFirstAndElsewhereRaisesNothing) {
+  KindsWindow& w = open();
+  fw::TreeBox& tree = w.树型框1;
+  tree.addItem("英雄联盟直播");
+  tree.addItem("LPL官方直播1080P", 0);
+  tree.addItem("LPL官方直播720P", 0);
+  tree.expand(0);
+  int selectedDuringEvent = -2;
+  events().clear();
+  const POINT p = itemPoint(tree, 2);
+  wintest::send(tree.handle(), WM_RBUTTONDOWN, MK_RBUTTON, wintest::point(p.x, p.y));
+  selectedDuringEvent = tree.selection();
+  EXPECT_EQ(events(), (std::vector<std::string>{"tree right"}));
+  EXPECT_EQ(selectedDuringEvent, 2);
+  wintest::send(tree.handle(), WM_RBUTTONUP, 0, wintest::point(p.x, p.y));
+
+  wintest::send(tree.handle(), WM_RBUTTONDOWN, MK_RBUTTON, wintest::point(190, 190));
+  EXPECT_EQ(events().size(), 1u);
+  EXPECT_EQ(tree.selection(), 2);
+
+  // The control follows a left press until the release arrives in the queue.
+  const POINT root = itemPoint(tree, 0);
+  PostMessageA(tree.handle(), WM_LBUTTONUP, 0, wintest::point(root.x, root.y));
+  wintest::send(tree.handle(), WM_LBUTTONDOWN, MK_LBUTTON, wintest::point(root.x, root.y));
+  PostMessageA(tree.handle(), WM_LBUTTONUP, 0, wintest::point(root.x, root.y));
+  wintest::send(tree.handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, wintest::point(root.x, root.y));
+  support::pumpMessages(20);
+  EXPECT_EQ(events().back(), "tree double");
+  EXPECT_EQ(tree.selection(), 0);
+}
+
+TEST(Units, SliderRaisesItsEventForUserChangesOnlyAndKeepsThePositionInRange) {
+  KindsWindow& w = open();
+  fw::Slider& slider = w.时长滑块条;
+  EXPECT_EQ(slider.position(), 0);
+  slider.setPosition(40);
+  slider.setMaximum(200);
+  EXPECT_TRUE(events().empty());
+  EXPECT_EQ(slider.position(), 40);
+
+  HWND hwnd = slider.handle();
+  // The thumb is 11 wide: x = 5 + 629 * fraction.
+  wintest::send(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, wintest::point(5 + 629 / 2, 5));
+  EXPECT_EQ(slider.position(), 100);
+  wintest::send(hwnd, WM_MOUSEMOVE, MK_LBUTTON, wintest::point(5 + 629 / 2, 5));  // same place
+  wintest::send(hwnd, WM_MOUSEMOVE, MK_LBUTTON, wintest::point(634, 5));
+  EXPECT_EQ(slider.position(), 200);
+  wintest::send(hwnd, WM_MOUSEMOVE, MK_LBUTTON, wintest::point(2000, 5));
+  wintest::send(hwnd, WM_LBUTTONUP, 0, wintest::point(2000, 5));
+  wintest::send(hwnd, WM_MOUSEMOVE, 0, wintest::point(0, 5));  // not dragging any more
+  EXPECT_EQ(slider.position(), 200);
+  EXPECT_EQ(events(), (std::vector<std::string>{"slider moved", "slider moved"}));
+
+  slider.setPosition(500);
+  EXPECT_EQ(slider.position(), 200);
+  slider.setMaximum(50);
+  EXPECT_EQ(slider.position(), 50);
+  slider.setMaximum(-3);
+  EXPECT_EQ(slider.maximum(), 0);
+  EXPECT_EQ(slider.position(), 0);
+  wintest::send(hwnd, WM_KEYDOWN, VK_F3, 1);
+  EXPECT_EQ(events().back(), "slider key 114");
+}
+
+TEST(Units, GridKeepsCellsAndItsEvent5TogglesATickColumn) {
+  KindsWindow& w = open();
+  fw::Grid& grid = w.高级表格1;
+  EXPECT_EQ(grid.rowCount(), 1);
+  grid.setCellText(0, 0, "ID");
+  grid.setCellText(0, 1, "后缀名");
+  grid.setCellText(0, 2, "关联");
+  grid.setColumnWidth(0, 50);
+  grid.setColumnWidth(1, 120);
+  grid.setColumnWidth(2, 50);
+  grid.setColumnType(2, fw::Grid::kTickColumn);
+  for (const char* ext : {".mp4", ".avi", ".mkv"}) {
+    grid.addRow();
+    const int r = grid.rowCount() - 1;
+    grid.setCellNumber(r, 0, r);
+    grid.setCellText(r, 1, ext);
+  }
+  EXPECT_EQ(grid.rowCount(), 4);
+  EXPECT_EQ(grid.cellText(2, 0), "2");
+  EXPECT_EQ(grid.cellText(3, 1), ".mkv");
+  EXPECT_EQ(grid.columnType(2), 5);
+  EXPECT_EQ(grid.currentRow(), -1);
+  EXPECT_EQ(grid.currentColumn(), -1);
+
+  HWND hwnd = grid.handle();
+  const int rowTop = 22 * 3;  // row 3
+  wintest::click(hwnd, 60, rowTop + 5);    // column 1
+  EXPECT_TRUE(grid.cellTick(3, 2));
+  wintest::click(hwnd, 190, rowTop + 5);   // column 2
+  EXPECT_FALSE(grid.cellTick(3, 2));
+  wintest::click(hwnd, 10, rowTop + 5);    // column 0: nothing
+  EXPECT_FALSE(grid.cellTick(3, 2));
+  wintest::click(hwnd, 190, 5);            // the header row is not a cell to click
+  EXPECT_EQ(events(), (std::vector<std::string>{"cell 3 1", "cell 3 2", "cell 3 0"}));
+  EXPECT_EQ(grid.currentRow(), 3);
+  EXPECT_EQ(grid.currentColumn(), 0);
+
+  grid.setRowCount(2);
+  EXPECT_EQ(grid.rowCount(), 2);
+  EXPECT_EQ(grid.currentRow(), -1);
+  EXPECT_EQ(grid.cellText(3, 1), "");
+}
+
+TEST(Units, CommonDialogGoesThroughTheSeamAndKeepsFolderAndFileNameBetweenShows) {
+  support::ScriptedSeam seam;
+  KindsWindow& w = open();
+  fw::CommonDialog& dialog = w.通用对话框1;
+  dialog.setInitialFolder("C:\\媒体");
+  dialog.setFileName("播放列表.txt");
+  seam.fileAnswers.push_back(std::string("C:\\媒体\\列表.txt"));
+  seam.fileAnswers.push_back(std::nullopt);
+  EXPECT_TRUE(dialog.show());
+  EXPECT_EQ(dialog.fileName(), "C:\\媒体\\列表.txt");
+  EXPECT_FALSE(dialog.showOpen());
+  EXPECT_EQ(dialog.fileName(), "C:\\媒体\\列表.txt");
+  ASSERT_EQ(seam.calls.size(), 2u);
+  EXPECT_EQ(seam.calls[0].dialog, fw::FileDialogRequest::Save);
+  EXPECT_EQ(seam.calls[0].folder, "C:\\媒体");
+  EXPECT_EQ(seam.calls[0].initial, "播放列表.txt");
+  EXPECT_EQ(seam.calls[1].dialog, fw::FileDialogRequest::Open);
+  EXPECT_EQ(seam.calls[1].folder, "C:\\媒体");
+  EXPECT_EQ(seam.calls[1].initial, "C:\\媒体\\列表.txt");
+}
+
+TEST(Units, MenuItemsKeepCheckMarksAndBuildHiddenTopItemsAsPopUpsOnly) {
+  KindsWindow& w = open();
+  EXPECT_EQ(GetMenu(w.handle()), nullptr);
+  w.播放.setChecked(true);
+  EXPECT_TRUE(w.播放.checked());
+  HMENU menu = w.操作.buildMenu();
+  ASSERT_EQ(GetMenuItemCount(menu), 1);
+  char text[32] = {};
+  GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "播放(&A)");
+  EXPECT_EQ(GetMenuState(menu, 0, MF_BYPOSITION) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+  const UINT command = GetMenuItemID(menu, 0);
+  DestroyMenu(menu);
+  // The item's command, as the menu posts it when chosen.
+  PostMessageA(w.handle(), WM_COMMAND, command, 0);
+  support::pumpMessages(20);
+  EXPECT_EQ(events(), (std::vector<std::string>{"menu play"}));
+}

@@ -1,0 +1,37 @@
+#pragma once
+// What the window-layer tests share: a log of the events raised, the messages
+// Windows would send a unit, and a way out of the system's modal loops.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/window.h"
+
+namespace wintest {
+
+// Every handler of the test windows appends here.
+std::vector<std::string>& events();
+void log(const std::string& event);
+// "name x y keys"
+void logMouse(const std::string& name, int x, int y, int keys);
+
+LPARAM point(int x, int y);
+// A left press and release at (x, y) of the unit's window, sent as Windows would.
+void click(HWND hwnd, int x, int y, WPARAM keys = 0);
+void send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+// Runs `action` after `milliseconds` from a thread timer, which keeps firing
+// inside the system's modal loops (move, size, menus). At most a few at once.
+void after(unsigned milliseconds, std::function<void()> action);
+// True while an after() action is still waiting.
+bool pendingAfter();
+
+// The screen pixel at (x, y) of the window's client area.
+COLORREF pixelAt(HWND hwnd, int x, int y);
+
+// The visible window of this thread with the class name, or nullptr.
+HWND findThreadWindow(const char* className);
+
+}  // namespace wintest
