@@ -1,6 +1,36 @@
-# Sourced by tools/test and tools/run: a display and a wineserver of this run's
-# own, each stopped when the script exits (by its process id, or by
-# `wineserver -k` for this prefix only; other runs on the machine keep theirs).
+# Sourced by tools/test and tools/run (after setting `here` and `build`): the two
+# build folders, and a display and a wineserver of this run's own, each stopped
+# when the script exits (by its process id, or by `wineserver -k` for this prefix
+# only; other runs on the machine keep theirs).
+
+export QUORLE_DEPS_ROOT=${QUORLE_DEPS_ROOT:-$here/build/deps}
+quorle_jobs=${QUORLE_JOBS:-$(nproc)}
+
+# configure FOLDER TOOLCHAIN [CMAKE ARGS...]: once per build folder; later builds
+# re-run CMake themselves when a CMakeLists.txt or a globbed folder changes.
+configure() {
+  local folder=$1 toolchain=$2 log=$build/configure-$(basename "$1").log
+  shift 2
+  [ -e "$folder/build.ninja" ] && return 0
+  cmake -S "$here" -B "$folder" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$here/cmake/$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DQUORLE_DEPS_ROOT="$QUORLE_DEPS_ROOT" "$@" >"$log" 2>&1 \
+    || { cat "$log" >&2; echo "configure of $folder failed" >&2; exit 1; }
+}
+
+# The 32-bit programs users get (BUILD/product, shipped files in BUILD/dist).
+build_product() {
+  configure "$build/product" mingw-i686.cmake -DQUORLE_TESTS=OFF -DQUORLE_DIST_DIR="$build/dist"
+  cmake --build "$build/product" -j "$quorle_jobs"
+}
+
+# The same sources for 64-bit Windows, with the tests (BUILD/test64); TARGETS
+# limit the build.
+build_test64() {
+  configure "$build/test64" mingw-x86_64.cmake -DQUORLE_TESTS=ON
+  cmake --build "$build/test64" -j "$quorle_jobs" ${1:+--target "$@"}
+}
 
 quorle_xvfb_pid=
 quorle_wineprefix=
