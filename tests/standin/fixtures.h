@@ -67,7 +67,7 @@ struct WavLayout {
   uint16_t bitsPerSample = 16;
   uint32_t dataBytes = 16000;          // the bytes that follow the data chunk's header
   uint32_t claimedDataBytes = 0;       // what the data chunk's header says; 0: dataBytes
-  std::string chunkBeforeData;         // a whole chunk put between fmt and data
+  std::string chunkBeforeData{};       // a whole chunk put between fmt and data
 };
 
 // A PCM WAV file's bytes (silence).

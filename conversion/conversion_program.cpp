@@ -1,0 +1,82 @@
+#include "conversion/conversion_program.h"
+
+#include "conversion/start_window.h"
+#include "framework/files.h"
+#include "framework/program.h"
+
+namespace conversion {
+
+PlayerEngine* playerEngine = nullptr;
+EngineHandle engineReady = 0;
+
+namespace {
+
+constexpr int32_t kIdle = 0;
+
+// A source must be an existing entry that is not a folder.
+bool isUsableSource(const fw::Text& path) { return fw::fileExists(path) && !fw::hasFolderBit(path); }
+
+}  // namespace
+
+int conversionProgramEntry() {
+  fw::startProgram();
+  constructConversionGlobals();
+  fw::setExitRoutine(destructConversionGlobals);
+  fw::loadWindow<StartWindow>();
+  return fw::runMessageLoop();
+}
+
+void constructConversionGlobals() { playerEngine = new PlayerEngine; }
+
+void destructConversionGlobals() {
+  if (!playerEngine) return;
+  playerEngine->finalizeEngineObject();
+  delete playerEngine;
+  playerEngine = nullptr;
+}
+
+void runConversionFromCommandLine() {
+  const fw::TextArray arguments = fw::commandLineArguments();
+  const std::size_t count = arguments.size();
+  if (count < 2) return fw::endProgram(0);
+
+  StartWindow* window = fw::openWindow<StartWindow>();
+  engineReady = playerEngine->create(window ? window->handle() : nullptr, 0, 0, 0, 0, nullptr,
+                                     conversionStateCallback, nullptr, 0, 0, 0, 0, 0);
+  if (engineReady == 0) return fw::endProgram(0);
+  playerEngine->setConfig(6, "2");
+
+  if (count == 3) {
+    const fw::TextArray formatFields = fw::splitText(arguments[0], ":");
+    if (formatFields.size() < 2) return fw::endProgram(0);
+    if (!isUsableSource(arguments[1])) return fw::endProgram(0);
+    // An existing destination is never overwritten.
+    if (fw::fileExists(arguments[2])) return fw::endProgram(0);
+    convertMedia(arguments[1], formatFields[1], arguments[2]);
+  } else if (count == 2) {
+    if (!isUsableSource(arguments[0])) return fw::endProgram(0);
+    if (fw::fileExists(arguments[1])) return fw::endProgram(0);
+    convertMedia(arguments[0], "wav", arguments[1]);
+  }
+  fw::endProgram(0);
+}
+
+void convertMedia(const fw::Text& source, const fw::Text& format, const fw::Text& destination) {
+  playerEngine->setConfig(803, format);
+  playerEngine->setConfig(804, destination);
+  if (!isUsableSource(source)) return;
+  playerEngine->open(source);
+  do {
+    fw::sleepMilliseconds(10);
+    fw::handlePendingMessages();
+  } while (playerEngine->getState() != kIdle);
+  fw::endProgram(0);
+}
+
+void WINAPI conversionStateCallback(int32_t oldState, int32_t newState) {
+  onConversionStateChanged(oldState, newState);
+}
+
+void onConversionStateChanged(int32_t, int32_t) {}
+
+}  // namespace conversion
