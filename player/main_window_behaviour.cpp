@@ -73,10 +73,14 @@ void layoutMainWindowUnits() {
 void toggleMaximize() {
   isFullScreen = 0;
   MainWindow& w = mainWindow();
-  if (w.width() == fw::win::GetSystemMetrics(SM_CXSCREEN) &&
+  // A screen-sized window (full screen) goes back to the remembered size in
+  // place; each change lays the window out again. A maximised window is
+  // restored even when the work area is the whole screen (no taskbar, or one
+  // that hides itself): sizing it would leave it marked maximised at the
+  // remembered size, and the next click would restore instead of maximise.
+  if (w.startState() != fw::kStateMaximised &&
+      w.width() == fw::win::GetSystemMetrics(SM_CXSCREEN) &&
       w.height() == fw::win::GetSystemMetrics(SM_CYSCREEN)) {
-    // A screen-sized window (full screen) goes back to the remembered size in
-    // place; each change lays the window out again.
     w.setWidth(playerWidth);
     w.setHeight(playerHeight);
     return;

@@ -1,0 +1,99 @@
+#include "tests/player_spine/player_fixture.h"
+
+#include <cstring>
+#include <map>
+
+#include "player/startup.h"
+#include "player/state.h"
+#include "tests/support/child.h"
+#include "tests/support/wait.h"
+
+namespace spine {
+
+void setProcessCommandLine(const std::string& commandLine) {
+  char* buffer = GetCommandLineA();
+  static const std::size_t capacity = std::strlen(buffer);
+  ASSERT_LE(commandLine.size(), capacity) << "command line too long to put in place";
+  std::memcpy(buffer, commandLine.c_str(), commandLine.size() + 1);
+}
+
+void setPlayerArguments(const std::string& arguments) {
+  std::string line;
+  line += '"';
+  line += support::selfPath();
+  line += '"';
+  if (!arguments.empty()) {
+    line += ' ';
+    line += arguments;
+  }
+  setProcessCommandLine(line);
+}
+
+std::vector<standin::JournalLine> journalCalls(const std::string& routine) {
+  std::vector<standin::JournalLine> calls;
+  for (standin::JournalLine& line : standin::journalLines())
+    if (!line.empty() && line[0] == routine) calls.push_back(std::move(line));
+  return calls;
+}
+
+namespace {
+
+std::map<UINT_PTR, std::function<void()>>& pendingActions() {
+  static std::map<UINT_PTR, std::function<void()>> actions;
+  return actions;
+}
+
+void CALLBACK runAction(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  auto found = pendingActions().find(id);
+  if (found == pendingActions().end()) return;
+  std::function<void()> action = std::move(found->second);
+  pendingActions().erase(found);
+  action();
+}
+
+}  // namespace
+
+void after(unsigned milliseconds, std::function<void()> action) {
+  UINT_PTR id = SetTimer(nullptr, 0, milliseconds, runAction);
+  pendingActions()[id] = std::move(action);
+}
+
+RECT rectInParent(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+PlayerTest::PlayerTest() {
+  standin::resetConfig();
+  standin::clearJournal();
+  setPlayerArguments("");
+  player::initGlobals();
+}
+
+PlayerTest::~PlayerTest() {
+  // Destroying the main window runs the shut-down, which ends at this test's
+  // seam; then the globals go as at the program's end.
+  if (player::mainWindowExists()) fw::destroyWindow<player::MainWindow>();
+  support::pumpMessages();
+  player::cleanupGlobals();
+}
+
+void PlayerTest::writeSettings(const std::string& text) {
+  ASSERT_TRUE(support::writeFile(temp.file("设置.txt"), text));
+}
+
+std::string PlayerTest::makeFile(const std::string& name) {
+  std::string path = temp.file(name);
+  EXPECT_TRUE(support::writeFile(path, "")) << path;
+  return path;
+}
+
+void PlayerTest::startPlayer() {
+  ASSERT_TRUE(fw::loadWindow<player::MainWindow>());
+  support::pumpMessages();
+}
+
+}  // namespace spine

@@ -1,0 +1,58 @@
+#pragma once
+// The player started in this test process as the program starts it: the
+// globals, then the real main window, whose created event runs the start-up
+// against the stand-in engine beside the test. Command line, settings file,
+// playlist file and logo are the test's, in a fresh folder that is the current
+// directory and TEMP.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine-standin/standin_control.h"
+#include "framework/text.h"
+#include "player/main_window.h"
+#include "tests/support/scripted_seam.h"
+#include "tests/support/temp_folder.h"
+
+namespace spine {
+
+// Replaces what GetCommandLineA returns for the rest of the process (the
+// arguments the player reads); the text must not be longer than the test
+// program's own command line.
+void setProcessCommandLine(const std::string& commandLine);
+// The program name alone, then the arguments as they would follow it.
+void setPlayerArguments(const std::string& arguments);
+
+// The journal lines of one engine routine, in order.
+std::vector<standin::JournalLine> journalCalls(const std::string& routine);
+
+// Runs `action` from a thread timer after `milliseconds`: it fires inside the
+// system's modal loops (resize, menus) too.
+void after(unsigned milliseconds, std::function<void()> action);
+
+// A window's rectangle in its parent's client coordinates.
+RECT rectInParent(HWND window);
+
+class PlayerTest : public ::testing::Test {
+ protected:
+  PlayerTest();
+  ~PlayerTest() override;
+
+  // Writes "设置.txt" in the test folder (GBK text, CR LF lines).
+  void writeSettings(const std::string& text);
+  // Creates an empty file in the test folder; returns its full path.
+  std::string makeFile(const std::string& name);
+  // Creates the main window, which starts the player.
+  void startPlayer();
+
+  player::MainWindow& window() { return player::mainWindow(); }
+
+  support::TempFolder temp;
+  support::ScriptedSeam seam;
+};
+
+}  // namespace spine

@@ -1,0 +1,99 @@
+// The settings file: value rules of its keys and the scan of its extension lists.
+#include <gtest/gtest.h>
+
+#include "player/settings.h"
+#include "player/state.h"
+#include "tests/support/temp_folder.h"
+
+namespace spine {
+namespace {
+
+class Settings : public support::TempFolderTest {
+ protected:
+  Settings() { player::settingsPath = temp.file("设置.txt"); }
+  void write(const std::string& text) { ASSERT_TRUE(support::writeFile(player::settingsPath, text)); }
+};
+
+struct ScanCase {
+  const char* name;
+  std::string file;
+  fw::TextArray skip;
+  fw::TextArray convert;
+};
+
+const std::string kSkip = "[DLNA跳过音乐类型]";
+const std::string kConvert = "[DLNA自动转换类型]";
+
+std::vector<ScanCase> scanCases() {
+  return {
+      {"AnEmptyLineEndsTheRun", kSkip + "\r\n.ape\r\n.flac\r\n\r\n.wav\r\n", {".ape", ".flac"}, {}},
+      {"TheHeaderAgainFurtherDownAppendsItsRun",
+       kSkip + "\r\n.ape\r\n.flac\r\n\r\n.wav\r\n[其他]\r\n" + kSkip + "\r\n.dts\r\n",
+       {".ape", ".flac", ".dts"}, {}},
+      {"AHeaderRightAfterItsOwnRunIsConsumed", kSkip + "\r\n.ape\r\n" + kSkip + "\r\n.dts\r\n",
+       {".ape"}, {}},
+      {"AnotherListsHeaderRightAfterARunIsFound", kSkip + "\r\n.ape\r\n" + kConvert + "\r\n.flac\r\n",
+       {".ape"}, {".flac"}},
+      {"AHeaderWithATrailingBlankIsNotOne", kSkip + " \r\n.ape\r\n", {}, {}},
+      {"AHeaderInSmallLettersIsNotOne", "[dlna跳过音乐类型]\r\n.ape\r\n", {}, {}},
+      {"ABlankBeforeTheDotEndsTheRun", kSkip + "\r\n .ape\r\n.flac\r\n", {}, {}},
+      {"TheWholeLineIsTheEntry", kSkip + "\r\n.mp3 ; 音乐\r\n.ogg\r\n", {".mp3 ; 音乐", ".ogg"}, {}},
+      {"DuplicatesRemain", kSkip + "\r\n.ape\r\n.ape\r\n", {".ape", ".ape"}, {}},
+      {"LineFeedsAloneEndLinesToo", kSkip + "\n.ape\n.flac\n", {".ape", ".flac"}, {}},
+      {"TheLastLineNeedsNoEnd", kSkip + "\r\n.ape", {".ape"}, {}},
+      {"ANulByteEndsTheFile", kSkip + "\r\n.ape\r\n" + std::string(1, '\0') + kSkip + "\r\n.dts\r\n",
+       {".ape"}, {}},
+      {"ASubstituteByteEndsTheFile", kSkip + "\r\n.ap\x1A" "e\r\n.dts\r\n" + kSkip + "\r\n.mka\r\n",
+       {".ap"}, {}},
+      {"AHeaderAtTheEndHasNoEntries", "[设置]\r\n默认音量=80\r\n" + kSkip, {}, {}},
+  };
+}
+
+void PrintTo(const ScanCase& c, std::ostream* out) { *out << c.name; }
+
+class SettingsScan : public Settings, public ::testing::WithParamInterface<ScanCase> {};
+
+TEST_P(SettingsScan, FillsBothDlnaLists) {
+  write(GetParam().file);
+  player::loadDlnaSkipTypes();
+  player::loadDlnaConvertTypes();
+  EXPECT_EQ(player::dlnaSkipTypes, GetParam().skip);
+  EXPECT_EQ(player::dlnaConvertTypes, GetParam().convert);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SettingsScan, ::testing::ValuesIn(scanCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Settings, ScanWithoutFileLeavesTheListAsItWas) {
+  player::dlnaSkipTypes = {".ape"};
+  player::loadDlnaSkipTypes();
+  EXPECT_EQ(player::dlnaSkipTypes, fw::TextArray{".ape"});
+}
+
+TEST_F(Settings, ScanAppendsToWhatTheListHolds) {
+  write(kSkip + "\r\n.flac\r\n");
+  player::dlnaSkipTypes = {".ape"};
+  player::loadDlnaSkipTypes();
+  EXPECT_EQ(player::dlnaSkipTypes, (fw::TextArray{".ape", ".flac"}));
+}
+
+TEST_F(Settings, IntegersFollowTheTextToIntegerRule) {
+  const struct {
+    const char* stored;
+    int value;
+  } cases[] = {{"８０", 80}, {"80分", 80}, {"音量", 0}, {"  -5", -5}, {"", 0}};
+  for (const auto& c : cases) {
+    write(std::string("[设置]\r\n默认音量=") + c.stored + "\r\n");
+    EXPECT_EQ(player::readIntegerSetting(player::kDefaultVolumeKey), c.value) << c.stored;
+  }
+  write("[设置]\r\n");
+  EXPECT_EQ(player::readIntegerSetting(player::kDefaultVolumeKey), 80) << "missing key: the default";
+}
+
+TEST_F(Settings, OnlyTheExactWordForTrueIsTrue) {
+  EXPECT_TRUE(player::isTrueSetting("真"));
+  for (const char* other : {"假", "1", "true", "TRUE", "", "真的"}) EXPECT_FALSE(player::isTrueSetting(other)) << other;
+}
+
+}  // namespace
+}  // namespace spine
