@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace fw {
@@ -10,8 +11,10 @@ namespace {
 
 HANDLE asHandle(void* handle) { return static_cast<HANDLE>(handle); }
 
-// Reads everything from the current position of an open file.
-bool readAll(HANDLE file, Bytes& bytes) {
+// Reads the file from its current position; with `toDataEnd`, only up to the
+// block holding its first NUL or 0x1A byte, where line reading ends anyway, so
+// a media file chosen as a playlist is not pulled into memory whole.
+bool readAll(HANDLE file, Bytes& bytes, bool toDataEnd = false) {
   bytes.clear();
   char buffer[64 * 1024];
   for (;;) {
@@ -19,6 +22,7 @@ bool readAll(HANDLE file, Bytes& bytes) {
     if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) return false;
     if (got == 0) return true;
     bytes.append(buffer, got);
+    if (toDataEnd && (std::memchr(buffer, '\0', got) || std::memchr(buffer, '\x1A', got))) return true;
   }
 }
 
@@ -72,7 +76,7 @@ bool InputFile::open(const Text& path) {
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   handle_ = file;
-  if (!readAll(file, data_)) {
+  if (!readAll(file, data_, true)) {
     close();
     data_.clear();
     return false;

@@ -21,8 +21,9 @@ uint32_t fileAttributes(const Text& path);
 bool hasFolderBit(const Text& path);
 
 // A file opened for reading (others may read and write it meanwhile), read by
-// the line rules of LineReader. The handle stays open until close() or the end
-// of the object, which some callers rely on.
+// the line rules of LineReader. Its bytes are taken at open, up to the block that
+// holds the first NUL or 0x1A (where the data ends for those rules). The handle
+// stays open until close() or the end of the object, which some callers rely on.
 class InputFile : public LineReader {
  public:
   InputFile() = default;

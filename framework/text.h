@@ -22,9 +22,9 @@ TextArray commandLineArguments(const Text& commandLine);
 // The arguments of this process (GetCommandLineA).
 TextArray commandLineArguments();
 
-// Leading blanks skipped, optional sign, decimal digits up to the first other
+// Leading blanks (space, tab, CR, LF, VT, FF, the full-width space) skipped, optional sign, decimal digits up to the first other
 // character; full-width forms of ASCII count as ASCII; no digits give 0.
-// Values beyond the type's range wrap as the runtime's conversion does.
+// Digits beyond the type's range wrap (modulo 2^32 or 2^64); they never trap.
 int32_t textToInt(const Text& text);
 int64_t textToInt64(const Text& text);
 Text intToText(int64_t value);

@@ -125,4 +125,20 @@ TEST_F(InputFileTest, SixteenBitTextEndsAtItsFirstZeroByte) {
   EXPECT_EQ(lines[0], "\xFF\xFE" "a");
 }
 
+TEST_F(InputFileTest, AMediaFileIsReadOnlyUpToItsFirstZeroByte) {
+  // A Matroska file begins with 0x1A; another file with a line and then a NUL.
+  const std::vector<std::pair<std::string, TextArray>> files = {
+      {"\x1A\x45\xDF\xA3"s, {}},
+      {"ID3 a.mp3\r\n\0"s, {"ID3 a.mp3"}},
+  };
+  for (const auto& [head, lines] : files) {
+    const std::string path = temp.file("film.mkv");
+    ASSERT_TRUE(support::writeFile(path, head + std::string(4 << 20, 'x')));
+    fw::InputFile file;
+    ASSERT_TRUE(file.open(path));
+    EXPECT_EQ(readAllLines(file), lines);
+    EXPECT_LT(file.data().size(), std::size_t{1} << 20);
+  }
+}
+
 }  // namespace

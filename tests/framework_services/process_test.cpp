@@ -39,7 +39,7 @@ TEST_F(RunProgramTest, WaitsForTheProgramWhichSeesTheCurrentDirectory) {
   const std::string report = temp.file("report.txt");
   // The form the player writes for the conversion program: quoted paths.
   const std::string line =
-      support::childCommandLine("record_start", {"\"" + report + "\"", "\"D:\\m\\a b.flac\""});
+      support::childCommandLine("record_start", {"\"" + report + "\"", "\"D:\\电影\\一 二.flac\""});
 
   // Messages posted before the run are still waiting afterwards: nothing was
   // handled meanwhile.
@@ -50,7 +50,7 @@ TEST_F(RunProgramTest, WaitsForTheProgramWhichSeesTheCurrentDirectory) {
 
   // The child had ended: its report is there.
   EXPECT_EQ(support::readFile(report), work + "\n--child=record_start\n" + report +
-                                           "\nD:\\m\\a b.flac\nshown normally\n");
+                                           "\nD:\\电影\\一 二.flac\nshown normally\n");
 }
 
 TEST_F(RunProgramTest, AProgramThatCannotStartIsReported) {
