@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <string_view>
 #include <vector>
 
 namespace fw {
@@ -34,11 +33,10 @@ HFONT createMessageFont() {
   return nullptr;
 }
 
-HWND addControl(HWND dialog, const char* windowClass, const Text& text, DWORD style, int id,
-                HFONT font) {
-  HWND control = CreateWindowExA(std::string_view(windowClass) == "EDIT" ? WS_EX_CLIENTEDGE : 0,
-                                 windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0,
-                                 0, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+HWND addControl(HWND dialog, const char* windowClass, const Text& text, DWORD exStyle, DWORD style,
+                int id, HFONT font) {
+  HWND control = CreateWindowExA(exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style,
+                                 0, 0, 0, 0, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                  GetModuleHandleA(nullptr), nullptr);
   if (font != nullptr) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return control;
@@ -46,7 +44,8 @@ HWND addControl(HWND dialog, const char* windowClass, const Text& text, DWORD st
 
 void layOut(HWND dialog, InputBoxState& state) {
   HDC dc = GetDC(dialog);
-  HGDIOBJ previous = SelectObject(dc, state.font != nullptr ? state.font : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ font = state.font != nullptr ? state.font : GetStockObject(DEFAULT_GUI_FONT);
+  HGDIOBJ previous = SelectObject(dc, font);
   TEXTMETRICA metrics{};
   GetTextMetricsA(dc, &metrics);
   RECT promptRect{0, 0, kPromptWidth, 0};
@@ -97,12 +96,12 @@ INT_PTR CALLBACK inputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
       SetWindowLongPtrA(dialog, DWLP_USER, lParam);
       SetWindowTextA(dialog, state->caption->c_str());
       state->font = createMessageFont();
-      addControl(dialog, "STATIC", *state->prompt, SS_LEFT | SS_NOPREFIX, kPromptId, state->font);
-      HWND edit = addControl(dialog, "EDIT", *state->initial, WS_TABSTOP | ES_AUTOHSCROLL,
-                             kEditId, state->font);
+      addControl(dialog, "STATIC", *state->prompt, 0, SS_LEFT | SS_NOPREFIX, kPromptId, state->font);
+      HWND edit = addControl(dialog, "EDIT", *state->initial, WS_EX_CLIENTEDGE,
+                             WS_TABSTOP | ES_AUTOHSCROLL, kEditId, state->font);
       SendMessageA(edit, EM_LIMITTEXT, 0, 0);
-      addControl(dialog, "BUTTON", "确定", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, state->font);
-      addControl(dialog, "BUTTON", "取消", WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL, state->font);
+      addControl(dialog, "BUTTON", "确定", 0, WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, state->font);
+      addControl(dialog, "BUTTON", "取消", 0, WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL, state->font);
       layOut(dialog, *state);
       SendMessageA(edit, EM_SETSEL, 0, -1);
       SetFocus(edit);
