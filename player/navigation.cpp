@@ -1,0 +1,163 @@
+#include "player/navigation.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "framework/files.h"
+#include "player/handlers.h"
+#include "player/main_window.h"
+#include "player/settings.h"
+#include "player/state.h"
+
+namespace player {
+namespace {
+
+int entryCount() { return static_cast<int>(playlist.size()); }
+
+// A copy, since playEntry may replace the element it was given.
+Text entryAt(int index) { return *playlistEntry(index); }
+
+void playOrReportMissing(const Text& entry) {
+  if (fw::fileExists(entry)) {
+    playEntry(entry);
+  } else {
+    showHint(entry + kEntryMissingHint);
+  }
+}
+
+void selectLoopMode(const char* mode) {
+  MainWindow& window = mainWindow();
+  loopMode = mode;
+  window.顺序播放.setChecked(loopMode == "0");
+  window.随机播放.setChecked(loopMode == "1");
+  window.单曲循环.setChecked(loopMode == "2");
+  // A settings file that cannot be written keeps the mode for this run only.
+  writeSetting(kLoopModeKey, loopMode);
+}
+
+}  // namespace
+
+void chooseRandomEntry() { currentIndex = 1 + std::rand() % entryCount(); }
+
+void playNextEntry() {
+  if (engineReady == 0) return;
+  const int n = entryCount();
+  if (n == 0) {
+    showHint(kEmptyPlaylistHint);
+    return;
+  }
+  if (loopMode == "1" && n >= 2) {
+    std::srand(GetTickCount());
+    chooseRandomEntry();
+    playEntry(entryAt(currentIndex));
+    return;
+  }
+  if (loopMode == "2") {
+    // An index that names no element (nothing played yet, or left beyond the
+    // end by deletions) has nothing to repeat.
+    if (playlistEntry(currentIndex)) playEntry(entryAt(currentIndex));
+    return;
+  }
+  if (loopMode != "0") return;   // random mode with one entry
+  if (currentIndex >= n) {
+    if (playlistEntry(currentIndex)) showHint(entryAt(currentIndex) + kLastEntryHint);
+    return;
+  }
+  ++currentIndex;
+  const Text entry = entryAt(currentIndex);
+  if (fw::fileExists(entry)) {
+    playEntry(entry);
+    reachedByNext = 1;
+  } else {
+    // The index stays on the missing entry, so the next press moves past it.
+    showHint(entry + kEntryMissingHint);
+  }
+}
+
+void playPreviousEntry() {
+  if (engineReady == 0) return;
+  const int n = entryCount();
+  if (n == 0) {
+    showHint(kEmptyPlaylistHint);
+    return;
+  }
+  if (currentIndex == 1) {
+    const Text first = entryAt(1);
+    showHint(first + kFirstEntryHint);
+    playOrReportMissing(first);
+    return;
+  }
+  if (currentIndex > 1) --currentIndex;
+  if ((currentIndex == n && n > 1) || (currentIndex >= 1 && currentIndex <= n - 1)) {
+    playerEngine->close();
+    playOrReportMissing(entryAt(currentIndex));
+  }
+}
+
+void advanceAfterEnd() {
+  MainWindow& window = mainWindow();
+  window.时钟_标记播放进度.setInterval(0);
+  window.时长滑块条.setPosition(0);
+  const int n = entryCount();
+  if (n == 0) {
+    playerEngine->close();
+    return;
+  }
+  if (loopMode == "1" && n >= 2) {
+    // Not seeded: the sequence of the last next command goes on.
+    chooseRandomEntry();
+    playEntry(entryAt(currentIndex));
+    return;
+  }
+  if (loopMode == "2") {
+    if (playlistEntry(currentIndex)) playEntry(entryAt(currentIndex));
+    return;
+  }
+  if (loopMode == "0") {
+    currentIndex = currentIndex >= n ? 1 : currentIndex + 1;
+    playEntry(entryAt(currentIndex));
+  }
+  // Random mode with one entry: playback stops after it.
+}
+
+void togglePlayPause() {
+  if (engineReady == 0) return;
+  switch (playerEngine->getState()) {
+    case 1:
+    case 4:
+    case 5:
+      playerEngine->pause();
+      break;
+    case 2:
+    case 3:
+      playerEngine->play();
+      break;
+    default:
+      break;
+  }
+}
+
+void selectSequentialMode() { selectLoopMode("0"); }
+void selectRandomMode() { selectLoopMode("1"); }
+void selectRepeatOneMode() { selectLoopMode("2"); }
+
+void closeVideo() {
+  MainWindow& window = mainWindow();
+  window.时钟_标记播放进度.setInterval(0);
+  playerEngine->close();
+  window.电影名标签.setCaption("");
+  window.时长滑块条.setPosition(0);
+  window.进度标签.setCaption("00:00:00/00:00:00");
+}
+
+void onStopButton() {
+  if (engineReady == 0) return;
+  closeVideo();
+}
+
+void onNextMenu() { playNextEntry(); }
+void onPreviousMenu() { playPreviousEntry(); }
+void onPlayPauseMenu() { togglePlayPause(); }
+
+}  // namespace player

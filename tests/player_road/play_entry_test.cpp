@@ -1,0 +1,298 @@
+// Playing an entry: captions, closing what plays, and the DLNA skip and
+// conversion decisions while casting.
+#include <windows.h>
+
+#include "player/handlers.h"
+#include "player/play_entry.h"
+#include "tests/player_road/road_test.h"
+#include "tests/support/child.h"
+
+namespace road {
+namespace {
+
+using player::playlist;
+
+constexpr char kRenderer[] = "renderer-7";
+
+class PlayEntryTest : public RoadTest {
+ protected:
+  void castTo(const char* renderer) { engine().setConfig(1803, renderer); }
+
+  // The conversion program's stand-in in the current directory.
+  void installKelvane() {
+    const std::string self = support::selfPath();
+    const std::string fake = self.substr(0, self.find_last_of('\\')) + "\\road_fake_kelvane.exe";
+    ASSERT_TRUE(CopyFileA(fake.c_str(), temp.file("kelvane.exe").c_str(), FALSE)) << fake;
+  }
+  std::string kelvaneCalls() { return support::readFile(temp.file("kelvane-calls.txt")); }
+};
+
+TEST_F(PlayEntryTest, ClosesWhatPlaysShowsTheFileNameAndOpens) {
+  setPlaylist({wav("first.wav")});
+  playIndex(1);
+  player::reachedByNext = 1;
+  clearJournal();
+
+  player::playEntry("D:\\media\\clip.mp4");
+
+  std::vector<std::string> order;
+  for (const Line& line : standin::journalLines())
+    if (line[0] == "APlayer_Close" || line[0] == "APlayer_OpenA") order.push_back(line[0]);
+  EXPECT_EQ(order, (std::vector<std::string>{"APlayer_Close", "APlayer_OpenA"}));
+  EXPECT_EQ(opened(), std::vector<std::string>{"D:\\media\\clip.mp4"});
+  EXPECT_EQ(window().电影名标签.caption(), "clip.mp4");
+  EXPECT_EQ(window().caption(), "clip.mp4");
+  EXPECT_TRUE(window().电影名标签.visible());
+  EXPECT_EQ(player::reachedByNext, 0);
+  EXPECT_EQ(player::openPending, 1);
+}
+
+TEST_F(PlayEntryTest, CaptionIsTheLastBackslashSegment) {
+  struct Case {
+    const char* entry;
+    const char* caption;
+  } cases[] = {
+      {"D:\\films\\", "films"},
+      {"http://example.invalid/live/stream.m3u8", "http://example.invalid/live/stream.m3u8"},
+      {"D:\\音乐\\歌曲.mp3", "歌曲.mp3"},
+      {"", "歌曲.mp3"},   // an empty entry leaves the captions as they were
+  };
+  for (const Case& c : cases) {
+    clearJournal();
+    player::playEntry(c.entry);
+    EXPECT_EQ(window().电影名标签.caption(), c.caption) << c.entry;
+    EXPECT_EQ(window().caption(), c.caption) << c.entry;
+    EXPECT_EQ(opened(), std::vector<std::string>{c.entry});
+  }
+}
+
+TEST_F(PlayEntryTest, ListedTypesMatchTheLastDotSegmentExactly) {
+  player::dlnaSkipTypes = {".mp3", ".Flac"};
+  struct Case {
+    const char* entry;
+    int listed;
+  } cases[] = {
+      {"D:\\m\\a.mp3", 1},       {"D:\\m\\a.MP3", 0},  {"D:\\m\\c.mp3.", 1},
+      {"D:\\m\\b.Flac", 1},      {"D:\\m\\b.flac", 0}, {"D:\\a.mp3\\clip", 0},
+      {"D:\\m\\mp3", 0},         {"", 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(player::isDlnaSkippedType(c.entry), c.listed) << c.entry;
+    EXPECT_EQ(player::isDlnaConvertType(c.entry), 0) << c.entry;
+  }
+  player::dlnaSkipTypes.clear();
+  EXPECT_EQ(player::isDlnaSkippedType("D:\\m\\a.mp3"), 0);
+}
+
+TEST_F(PlayEntryTest, ConversionDestinationLiesBesideTheSource) {
+  struct Case {
+    const char* entry;
+    const char* destination;
+  } cases[] = {
+      {"D:\\flac\\x.flac", "D:\\flac\\x.wav"},
+      {"D:\\FLAC\\b.Flac", "D:\\FLAC\\b.wav"},
+      {"D:\\ape.ape\\ape.ape", "D:\\ape.ape\\ape.wav"},
+      {"D:\\m\\c.mp3.", "D:\\m\\c.wav."},
+      {"D:\\音乐\\歌.ape", "D:\\音乐\\歌.wav"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(player::dlnaConversionDestination(c.entry), c.destination) << c.entry;
+}
+
+TEST_F(PlayEntryTest, SkippedTypeWhileCastingPlaysTheNextEntryInstead) {
+  castTo(kRenderer);
+  player::dlnaSkipTypes = {".mp3"};
+  const std::string skipped = file("a.mp3");
+  const std::string next = wav("b.wav");
+  setPlaylist({skipped, next}, 1);
+
+  player::playEntry(skipped);
+
+  EXPECT_EQ(opened(), std::vector<std::string>{next});
+  EXPECT_EQ(player::currentIndex, 2);
+  EXPECT_EQ(player::reachedByNext, 1);   // the sequential next started it
+  EXPECT_EQ(player::openPending, 1);
+  EXPECT_TRUE(window().电影名标签.visible());
+}
+
+TEST_F(PlayEntryTest, SkippedLastEntryLeavesOnlyTheLastEntryHint) {
+  castTo(kRenderer);
+  player::dlnaSkipTypes = {".mp3"};
+  const std::string skipped = file("a.mp3");
+  setPlaylist({wav("first.wav"), skipped}, 2);
+
+  player::playEntry(skipped);
+
+  EXPECT_TRUE(opened().empty());
+  EXPECT_EQ(overlayTexts(), std::vector<std::string>{skipped + " 已经是最后一个文件了！"});
+  EXPECT_EQ(engine().getState(), 0);
+  EXPECT_EQ(player::openPending, 1);
+  EXPECT_TRUE(window().电影名标签.visible());
+}
+
+TEST_F(PlayEntryTest, SkipChainEndsAfterAsManySkipsAsEntries) {
+  castTo(kRenderer);
+  player::dlnaSkipTypes = {".mp3"};
+  struct Case {
+    const char* loopMode;
+    int entries;
+  } cases[] = {{"2", 1}, {"2", 3}, {"1", 3}};
+  for (const Case& c : cases) {
+    player::loopMode = c.loopMode;
+    player::playlist.clear();
+    for (int i = 0; i < c.entries; ++i) playlist.push_back(file(std::to_string(i) + ".mp3"));
+    player::currentIndex = 1;
+    clearJournal();
+
+    player::playEntry(playlist[0]);
+
+    // One renderer query for every entry passed over, and nothing opened.
+    size_t queries = 0;
+    for (const Line& line : calls("APlayer_GetConfigA")) queries += line.at(2) == "1803";
+    EXPECT_EQ(queries, static_cast<size_t>(c.entries)) << c.loopMode << " " << c.entries;
+    EXPECT_TRUE(opened().empty());
+    EXPECT_EQ(engine().getState(), 0);
+  }
+}
+
+TEST_F(PlayEntryTest, ExistingConversionIsReusedAndReplacesTheEntry) {
+  castTo(kRenderer);
+  installKelvane();
+  player::dlnaConvertTypes = {".flac"};
+  const std::string source = file("a.flac");
+  const std::string converted = wav("a.wav");
+  setPlaylist({wav("first.wav"), source}, 2);
+
+  player::playEntry(source);
+
+  EXPECT_EQ(kelvaneCalls(), "");
+  EXPECT_EQ(playlist[1], converted);
+  EXPECT_EQ(opened(), std::vector<std::string>{converted});
+  EXPECT_EQ(window().电影名标签.caption(), "a.flac");
+}
+
+TEST_F(PlayEntryTest, ConversionRunsKelvaneBesideTheSourceFolderNamesUntouched) {
+  castTo(kRenderer);
+  installKelvane();
+  player::dlnaConvertTypes = {".flac"};
+  // A folder named like the extension, and a file of the destination's name
+  // in a folder named "wav": neither may be taken for the destination.
+  ASSERT_TRUE(CreateDirectoryA(temp.file("flac").c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryA(temp.file("wav").c_str(), nullptr));
+  const std::string source = file("flac\\x.flac");
+  const std::string decoy = wav("wav\\x.wav");
+  const std::string destination = temp.file("flac\\x.wav");
+  setPlaylist({source}, 1);
+
+  player::playEntry(source);
+
+  EXPECT_EQ(kelvaneCalls(), temp.path() + "\\kelvane.exe \"" + source + "\" \"" + destination +
+                                "\"\r\n");
+  EXPECT_NE(GetFileAttributesA(destination.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(playlist[0], destination);
+  EXPECT_EQ(opened(), std::vector<std::string>{destination});
+  settle();
+  EXPECT_EQ(engine().getState(), 5);
+}
+
+TEST_F(PlayEntryTest, RefusedConversionOpensNothing) {
+  castTo(kRenderer);
+  player::dlnaConvertTypes = {".flac"};
+  ASSERT_TRUE(CreateDirectoryA(temp.file("album.flac").c_str(), nullptr));
+  const std::string withoutProgram = file("c.flac");
+  struct Case {
+    std::string source;
+    bool withKelvane;
+  } cases[] = {
+      {temp.file("missing.flac"), true},
+      {temp.file("album.flac"), true},   // a folder of a convert type
+      {withoutProgram, false},            // the conversion program cannot be started
+  };
+  for (const Case& c : cases) {
+    if (c.withKelvane) installKelvane();
+    else DeleteFileA(temp.file("kelvane.exe").c_str());
+    setPlaylist({c.source}, 1);
+    clearJournal();
+
+    player::playEntry(c.source);
+
+    EXPECT_TRUE(opened().empty()) << c.source;
+    EXPECT_EQ(kelvaneCalls(), "") << c.source;
+    EXPECT_EQ(playlist[0], c.source);
+    EXPECT_EQ(player::openPending, 1);
+    EXPECT_TRUE(window().电影名标签.visible());
+  }
+}
+
+TEST_F(PlayEntryTest, ListedTypesPlayUnconvertedWhenNotCastOrNotMatched) {
+  installKelvane();
+  player::dlnaSkipTypes = {".mp3"};
+  player::dlnaConvertTypes = {".flac"};
+  const std::string upperCase = file("a.FLAC");
+  const std::string skipType = file("b.mp3");
+  const std::string convertType = file("c.flac");
+
+  castTo(kRenderer);
+  player::playEntry(upperCase);   // list matching is exact
+  castTo("");
+  player::playEntry(skipType);
+  player::playEntry(convertType);
+
+  EXPECT_EQ(opened(), (std::vector<std::string>{upperCase, skipType, convertType}));
+  EXPECT_EQ(kelvaneCalls(), "");
+}
+
+TEST_F(PlayEntryTest, ConversionWithoutACurrentElementChangesNoEntry) {
+  castTo(kRenderer);
+  player::dlnaConvertTypes = {".flac"};
+  const std::string source = file("d.flac");
+  const std::string converted = wav("d.wav");
+  const std::string other = wav("other.wav");
+  for (int index : {0, 2}) {
+    setPlaylist({other}, index);
+    clearJournal();
+    player::playEntry(source);
+    EXPECT_EQ(playlist, std::vector<std::string>{other}) << index;
+    EXPECT_EQ(opened(), std::vector<std::string>{converted}) << index;
+  }
+  player::playlist.clear();
+  player::currentIndex = 0;
+  player::playEntry(source);
+  EXPECT_TRUE(playlist.empty());
+}
+
+// The shipped player, as its own process: the arguments of its command line,
+// joined by single spaces, are the first entry it opens.
+TEST(StartUpPlayback, OpensTheCommandLinePath) {
+  support::TempFolder temp;
+  const std::string self = support::selfPath();
+  const std::string dist = self.substr(0, self.find_last_of('\\')) + "\\" QUORLE_DIST_FROM_TESTS;
+  for (const char* name : {"quorleplayer.exe", "APlayerCaller.dll"}) {
+    ASSERT_TRUE(CopyFileA((dist + "\\" + name).c_str(), temp.file(name).c_str(), FALSE)) << dist;
+  }
+  const std::string journal = temp.file("journal.txt");
+  SetEnvironmentVariableA("STANDIN_ENGINE_JOURNAL", journal.c_str());
+  std::string commandLine = "\"" + temp.file("quorleplayer.exe") + "\" D:\\no such\\clip.mp4";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             temp.path().c_str(), &startup, &process));
+  SetEnvironmentVariableA("STANDIN_ENGINE_JOURNAL", nullptr);
+
+  auto openedPath = [&] {
+    for (const Line& line : standin::journalLines(support::readFile(journal)))
+      if (line.size() == 3 && line[0] == "APlayer_OpenA") return line[2];
+    return std::string();
+  };
+  const ULONGLONG end = GetTickCount64() + 20000;
+  while (openedPath().empty() && GetTickCount64() < end) Sleep(50);
+  TerminateProcess(process.hProcess, 0);
+  WaitForSingleObject(process.hProcess, 5000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  EXPECT_EQ(openedPath(), "D:\\no such\\clip.mp4");
+}
+
+}  // namespace
+}  // namespace road
