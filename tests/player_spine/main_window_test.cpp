@@ -13,43 +13,6 @@ namespace {
 
 LPARAM at(int x, int y) { return MAKELPARAM(x, y); }
 
-// A left press and release inside a picture button, as Windows sends them.
-void click(const fw::Unit& unit) {
-  SendMessageA(unit.handle(), WM_LBUTTONDOWN, MK_LBUTTON, at(5, 5));
-  SendMessageA(unit.handle(), WM_LBUTTONUP, 0, at(5, 5));
-  support::pumpMessages();
-}
-
-// The visible pop-up menu of this thread, or nullptr.
-HWND openMenu() {
-  HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM out) -> BOOL {
-        char name[16] = {};
-        GetClassNameA(hwnd, name, sizeof name);
-        if (std::string(name) == "#32768" && IsWindowVisible(hwnd)) {
-          *reinterpret_cast<HWND*>(out) = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
-// While the menu is open, types the access letter of one of its items.
-void chooseFromMenuAfter(unsigned milliseconds, char letter, bool* sawMenu) {
-  after(milliseconds, [=] {
-    HWND menu = openMenu();
-    *sawMenu = menu != nullptr;
-    if (menu) {
-      PostMessageA(menu, WM_KEYDOWN, static_cast<WPARAM>(letter), 0);
-      PostMessageA(menu, WM_KEYUP, static_cast<WPARAM>(letter), 0);
-    }
-  });
-}
-
 using MainWindowLayout = PlayerTest;
 
 TEST_F(MainWindowLayout, FirstLayoutAt800By560) {
@@ -227,33 +190,6 @@ TEST_F(MainWindowMove, APressOutsideTheGripResizesNothing) {
   EXPECT_EQ(player::gripResizing, 0);
 }
 
-using MainWindowMenus = PlayerTest;
-
-TEST_F(MainWindowMenus, LogoButtonPopsUpTheFileMenuWhoseExitShutsDown) {
-  startPlayer();
-  bool sawMenu = false;
-  chooseFromMenuAfter(300, 'X', &sawMenu);
-  click(window().图形按钮1);
-  support::waitUntil([&] { return seam.ended; }, 2000);
-  EXPECT_TRUE(sawMenu);
-  EXPECT_TRUE(seam.ended);
-  EXPECT_EQ(seam.exitCode, 0);
-}
-
-TEST_F(MainWindowMenus, OpenButtonPopsUpTheOpenSubMenu) {
-  startPlayer();
-  const std::string list = temp.file("列表.txt");
-  const std::string a = makeFile("a.mp4");
-  ASSERT_TRUE(support::writeFile(list, a + "\r\n"));
-  seam.fileAnswers.push_back(list);
-  bool sawMenu = false;
-  chooseFromMenuAfter(300, 'W', &sawMenu);   // 载入播放列表(&W)
-  click(window().打开媒体文件按钮);
-  support::waitUntil([&] { return !player::playlist.empty(); }, 2000);
-  EXPECT_TRUE(sawMenu);
-  EXPECT_EQ(player::playlist, fw::TextArray{a});
-}
-
 class MainWindowTray : public PlayerTest {};
 
 TEST_F(MainWindowTray, CloseInTrayModeHidesToTheTrayAndPlaybackGoesOn) {
@@ -280,23 +216,6 @@ TEST_F(MainWindowTray, CloseInTrayModeHidesToTheTrayAndPlaybackGoesOn) {
   EXPECT_FALSE(w.visible());
   EXPECT_TRUE(fw::hasTrayIcon(w));
   EXPECT_FALSE(seam.ended);
-}
-
-TEST_F(MainWindowTray, RightClickPopsUpOperationsWhoseExitRemovesTheIcon) {
-  writeSettings("[设置]\r\n关闭时最小化到托盘=真\r\n");
-  startPlayer();
-  player::MainWindow& w = window();
-  click(w.关闭图形按钮);
-  ASSERT_TRUE(fw::hasTrayIcon(w));
-
-  bool sawMenu = false;
-  chooseFromMenuAfter(300, 'X', &sawMenu);   // 退出(&X)
-  player::onTrayEvent(fw::kTrayRightUp);
-  support::waitUntil([&] { return seam.ended; }, 2000);
-  EXPECT_TRUE(sawMenu);
-  EXPECT_TRUE(seam.ended);
-  EXPECT_EQ(seam.exitCode, 0);
-  EXPECT_FALSE(fw::hasTrayIcon(w));
 }
 
 std::string trayOffName(const ::testing::TestParamInfo<const char*>& info) {

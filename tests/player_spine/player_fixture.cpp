@@ -59,6 +59,12 @@ void after(unsigned milliseconds, std::function<void()> action) {
   pendingActions()[id] = std::move(action);
 }
 
+void click(const fw::Unit& button) {
+  SendMessageA(button.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(button.handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  support::pumpMessages();
+}
+
 RECT rectInParent(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);

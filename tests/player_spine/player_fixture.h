@@ -34,6 +34,10 @@ std::vector<standin::JournalLine> journalCalls(const std::string& routine);
 // system's modal loops (resize, menus) too.
 void after(unsigned milliseconds, std::function<void()> action);
 
+// A left press and release inside a picture button, as Windows sends them,
+// then the messages they caused.
+void click(const fw::Unit& button);
+
 // A window's rectangle in its parent's client coordinates.
 RECT rectInParent(HWND window);
 

@@ -24,9 +24,7 @@ QUORLE_CHILD(play_then_close) {
   fw::setExitRoutine(player::cleanupGlobals);
   if (!fw::loadWindow<player::MainWindow>()) return 10;
   if (!support::waitUntil([] { return player::playerEngine->getState() == 5; }, 10000)) return 11;
-  player::MainWindow& w = player::mainWindow();
-  SendMessageA(w.关闭图形按钮.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  SendMessageA(w.关闭图形按钮.handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  click(player::mainWindow().关闭图形按钮);
   return 12;
 }
 
