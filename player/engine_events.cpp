@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "framework/windows_routines.h"
-#include "player/full_screen.h"
 #include "player/handlers.h"
 #include "player/main_window.h"
 #include "player/progress.h"

@@ -1,5 +1,3 @@
-#include "player/navigation.h"
-
 #include <windows.h>
 
 #include <cstdlib>
@@ -12,6 +10,12 @@
 
 namespace player {
 namespace {
+
+const Text kEmptyPlaylistHint = "播放列表中没有文件！";
+// Appended to the entry's text; each begins with a blank.
+const Text kLastEntryHint = " 已经是最后一个文件了！";
+const Text kEntryMissingHint = " 不存在或者无权访问！";
+const Text kFirstEntryHint = " 是播放列表中的第一个文件！";
 
 int entryCount() { return static_cast<int>(playlist.size()); }
 
@@ -36,9 +40,11 @@ void selectLoopMode(const char* mode) {
   writeSetting(kLoopModeKey, loopMode);
 }
 
-}  // namespace
-
+// currentIndex := 1 + the runtime generator's next value modulo the number of
+// entries; the playlist is not empty. Seeding is the caller's.
 void chooseRandomEntry() { currentIndex = 1 + std::rand() % entryCount(); }
+
+}  // namespace
 
 void playNextEntry() {
   if (engineReady == 0) return;

@@ -8,6 +8,8 @@
 namespace player {
 namespace {
 
+constexpr int kHintLeft = 10;
+constexpr int kHintTop = 10;
 constexpr int kFrameRateInterval = 1000;
 constexpr int32_t kFrameRateItem = 121;
 
@@ -21,16 +23,15 @@ Text lastThreeDigits(int64_t value) {
   return decimal.size() > 3 ? decimal.substr(decimal.size() - 3) : decimal;
 }
 
-}  // namespace
-
-Text volumeHint(int64_t volume) { return "音量：" + fw::intToText(volume) + "%"; }
-
+// The time label: elapsed hours, minutes and seconds as two-digit fields, "/",
+// the same of the duration.
 Text progressCaption(int64_t positionMs) {
   const fw::TimeFields position = fw::splitTime(positionMs);
   return clockFields(position.hours, position.minutes, position.seconds) + "/" +
          clockFields(durationParts[0], durationParts[1], durationParts[2]);
 }
 
+// Hours, minutes and seconds as plain numbers, then the last three digits.
 Text typedPositionText(int64_t positionMs) {
   const fw::TimeFields position = fw::splitTime(positionMs);
   return fw::intToText(position.hours) + ":" + fw::intToText(position.minutes) + ":" +
@@ -47,6 +48,9 @@ Text typedPositionPrompt(int64_t positionMs) {
          "毫秒)\r\n可以输入00:10:20:30这样的形式，也可以直接输入毫秒数：";
 }
 
+// Four ":" fields read as hours, minutes, seconds and milliseconds, without a
+// lower bound; anything else is one number, which must be above 0. False when
+// the text asks for nothing.
 bool readTypedPosition(const Text& typed, int64_t& target) {
   if (typed.empty()) return false;
   const TextArray fields = fw::splitText(typed, ":");
@@ -61,6 +65,10 @@ bool readTypedPosition(const Text& typed, int64_t& target) {
   target = fw::textToInt64(typed);
   return target > 0;
 }
+
+}  // namespace
+
+Text volumeHint(int64_t volume) { return "音量：" + fw::intToText(volume) + "%"; }
 
 void showHint(const Text& text) {
   playerEngine->showOverlayText(text, kHintLeft, kHintTop);

@@ -19,7 +19,7 @@ class EngineEventsTest : public RoadTest {
  protected:
   void SetUp() override {
     RoadTest::SetUp();
-    player::loopMode = "0";
+    player::loopMode = std::string("0");
     screenWidth = GetSystemMetrics(SM_CXSCREEN);
     screenHeight = GetSystemMetrics(SM_CYSCREEN);
     fakeMonitors({screenWidth});
@@ -90,24 +90,6 @@ TEST_F(EngineEventsTest, ClickAndSpaceToggleBetweenPlayingAndPausedOnly) {
     EXPECT_TRUE(calls("APlayer_Pause").empty()) << state;
     EXPECT_TRUE(calls("APlayer_Play").empty()) << state;
   }
-}
-
-// The pop-up menu runs its own modal loop; a thread timer ends it once shown.
-HWND shownMenu = nullptr;
-void CALLBACK closeMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND menu = FindWindowA("#32768", nullptr);
-  if (menu && IsWindowVisible(menu)) {
-    shownMenu = menu;
-    EndMenu();
-    KillTimer(nullptr, timer);
-  }
-}
-
-TEST_F(EngineEventsTest, RightButtonReleasePopsUpTheOperationMenu) {
-  UINT_PTR timer = SetTimer(nullptr, 0, 100, closeMenu);
-  message(WM_RBUTTONUP, 0, 0);
-  KillTimer(nullptr, timer);
-  EXPECT_NE(shownMenu, nullptr);
 }
 
 TEST_F(EngineEventsTest, DoubleClickTabAndEscapeEnterAndLeaveFullScreen) {
@@ -207,7 +189,7 @@ TEST_F(EngineEventsTest, FailedOpenMovesToTheNextEntry) {
 }
 
 TEST_F(EngineEventsTest, RepeatOneReopensAnEntryThatFailsAfterEveryFailure) {
-  player::loopMode = "2";
+  player::loopMode = std::string("2");
   setPlaylist({temp.file("missing.wav")}, 1);
   player::playEntry(player::playlist[0]);
   standin::deliverPending(engineHandle, 12);

@@ -21,7 +21,7 @@ class NavigationTest : public RoadTest {
     a = wav("a.wav", kLength);
     b = wav("b.wav", kLength);
     c = wav("c.wav", kLength);
-    player::loopMode = "0";
+    player::loopMode = std::string("0");
   }
   // The playing medium reaches its natural end; what that starts is settled.
   void endNaturally() {
@@ -85,7 +85,7 @@ TEST_F(NavigationTest, NaturalEndPlaysTheNextEntryWithoutAnExistenceTest) {
 }
 
 TEST_F(NavigationTest, RandomModeWithOneEntryDoesNothingMore) {
-  player::loopMode = "1";
+  player::loopMode = std::string("1");
   setPlaylist({a});
   playIndex(1);
   clearJournal();
@@ -102,7 +102,7 @@ TEST_F(NavigationTest, RandomModeWithOneEntryDoesNothingMore) {
 }
 
 TEST_F(NavigationTest, RandomModeChoosesOneBasedFromTheRuntimeGenerator) {
-  player::loopMode = "1";
+  player::loopMode = std::string("1");
   setPlaylist({a, b});
   playIndex(1);
 
@@ -129,7 +129,7 @@ TEST_F(NavigationTest, RandomModeChoosesOneBasedFromTheRuntimeGenerator) {
 }
 
 TEST_F(NavigationTest, RepeatOneRestartsTheCurrentEntryAndPreviousStillMovesBack) {
-  player::loopMode = "2";
+  player::loopMode = std::string("2");
   setPlaylist({a, b});
   playIndex(2);
   clearJournal();
@@ -160,7 +160,7 @@ TEST_F(NavigationTest, NoElementAtTheCurrentIndexIsNeverRead) {
     EXPECT_TRUE(opened().empty()) << k.loopMode << " " << k.index;
     EXPECT_TRUE(overlayTexts().empty()) << k.loopMode << " " << k.index;
   }
-  player::loopMode = "2";
+  player::loopMode = std::string("2");
   setPlaylist({a, b}, 5);
   player::advanceAfterEnd();
   EXPECT_TRUE(opened().empty());
