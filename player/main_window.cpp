@@ -44,6 +44,7 @@ MainWindow::MainWindow()
                        .onClick = showFileMenu}),
       电影名标签(this, {.parent = &顶部背景, .left = 183, .top = 7, .width = 434, .height = 31,
                         .caption = "正在播放：", .textColour = kWhite,
+                        .align = fw::TextAlign::Centre,   // the box itself is kept centred
                         .visible = false, .enabled = false,
                         .onLeftDown = onTitleMouseDown}),
       最小化图形按钮(this, {.parent = &顶部背景, .left = 731, .top = 0, .width = 17, .height = 16,
