@@ -51,11 +51,15 @@ void leaveFullScreen() {
 
 void enterFullScreen() {
   MainWindow& window = mainWindow();
+  // Entering again while in full screen (sizing to the next entry's video)
+  // keeps the place to go back to.
+  if (isFullScreen == 0) {
+    savedTop = window.top();
+    savedLeft = window.left();
+    savedWidth = window.width();
+    savedHeight = window.height();
+  }
   isFullScreen = 1;
-  savedTop = window.top();
-  savedLeft = window.left();
-  savedWidth = window.width();
-  savedHeight = window.height();
 
   // The size-changed events of these writes do not lay out: isFullScreen is 1.
   window.setWidth(fw::win::GetSystemMetrics(SM_CXSCREEN));

@@ -88,6 +88,16 @@ TEST_F(FullScreenTest, OneMonitorCoversTheScreenAndLeavingRestoresTheWindow) {
   EXPECT_EQ(window().全屏按钮.left(), 760);
 }
 
+TEST_F(FullScreenTest, EnteringAgainKeepsThePlaceToGoBackTo) {
+  fakeMonitors({screenWidth});
+  placeWindow(100, 100);
+  player::enterFullScreen();
+  player::enterFullScreen();
+  player::leaveFullScreen();
+  expectBounds(100, 100, 800, 560, "left after two entries");
+  expectVideo(0, 40, 800, 450, "left after two entries");
+}
+
 TEST_F(FullScreenTest, TwoMonitorsTakeTheOneTheWindowIsOn) {
   struct Case {
     int left;
