@@ -64,12 +64,16 @@ void drawText(HDC dc, const Text& text, RECT rect, HFONT textFont, COLORREF colo
 void paintLogo(HDC dc, const RECT& area, HBITMAP logo) {
   BITMAP info{};
   if (!logo || !GetObjectA(logo, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) return;
+  HDC source = CreateCompatibleDC(dc);
+  HGDIOBJ previous = SelectObject(source, logo);
+  // A logo is an opaque bitmap: the area around it takes the colour of its
+  // corner, so the picture sits in the video area without a visible box.
+  const COLORREF corner = GetPixel(source, 0, 0);
+  if (corner != CLR_INVALID) fill(dc, area, corner);
   const int areaWidth = area.right - area.left, areaHeight = area.bottom - area.top;
   // Centred at its own size; shrunk to fit a smaller window, never enlarged.
   const double scale = std::min({1.0, double(areaWidth) / info.bmWidth, double(areaHeight) / info.bmHeight});
   const int width = std::max(1, int(info.bmWidth * scale)), height = std::max(1, int(info.bmHeight * scale));
-  HDC source = CreateCompatibleDC(dc);
-  HGDIOBJ previous = SelectObject(source, logo);
   SetStretchBltMode(dc, HALFTONE);
   StretchBlt(dc, area.left + (areaWidth - width) / 2, area.top + (areaHeight - height) / 2, width, height,
              source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);

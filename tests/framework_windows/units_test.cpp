@@ -1,10 +1,12 @@
 // One unit of each kind on one window: properties, and events raised by the
 // messages Windows would send.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "assets/assets.h"
 #include "framework/window.h"
@@ -93,8 +95,10 @@ void clickLine(HWND list, int line, WPARAM keys = 0) {
 }
 
 POINT itemPoint(fw::TreeBox& tree, int item) {
+  // TVM_GETITEMRECT takes the item's handle in the first bytes of the rectangle.
   RECT rect{};
-  *reinterpret_cast<HTREEITEM*>(&rect) = static_cast<HTREEITEM>(tree.itemHandle(item));
+  const HTREEITEM handle = static_cast<HTREEITEM>(tree.itemHandle(item));
+  std::memcpy(&rect, &handle, sizeof handle);
   SendMessageA(tree.handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
   return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }

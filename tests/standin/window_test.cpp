@@ -139,14 +139,19 @@ TEST_F(PictureTest, LogoCentredWhileNothingPlaysAndAMovingPictureWhilePlaying) {
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ previous = SelectObject(dc, logo);
   RECT all{0, 0, 40, 20};
+  HBRUSH navy = CreateSolidBrush(RGB(0, 0, 80));
+  FillRect(dc, &all, navy);
+  DeleteObject(navy);
+  RECT middle{10, 5, 30, 15};
   HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-  FillRect(dc, &all, red);
+  FillRect(dc, &middle, red);
   DeleteObject(red);
   SelectObject(dc, previous);
   DeleteDC(dc);
   engine::APlayer_SetCustomLogo(handle, logo);
   EXPECT_EQ(pixelAt(400, 225), RGB(255, 0, 0));
-  EXPECT_EQ(pixelAt(400 - 25, 225), background) << "the logo keeps its size";
+  EXPECT_EQ(pixelAt(400 - 25, 225), RGB(0, 0, 80))
+      << "the logo keeps its size, and the area around it takes the logo's corner colour";
 
   openAndPlay(fixture("a.wav", fixtures::wavOfMs(5000)));
   EXPECT_NE(pixelAt(400, 225), RGB(255, 0, 0)) << "no logo while playing";
