@@ -265,7 +265,7 @@ def video_logo():
     img.alpha_composite(mark, ((w - 64) // 2, 18))
     text, d = canvas(w, h)
     d.text((w * S / 2, 106 * S), "Quorle播放器", font=font(20), fill=rgba(GLYPH_HI), anchor="mm")
-    d.text((w * S / 2, 130 * S), "拖入文件或点击打开", font=font(11), fill=rgba((128, 132, 138)), anchor="mm")
+    d.text((w * S / 2, 130 * S), "拖入文件，或点击下方打开按钮", font=font(11), fill=rgba((128, 132, 138)), anchor="mm")
     img.alpha_composite(down(text))
     return img.convert("RGB")
 
