@@ -221,15 +221,8 @@ void Grid::createHandle() {
 }
 
 bool Grid::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (paintsItself(hwnd_, message, result, [this](HDC dc, const RECT&) { paint(dc); })) return true;
   switch (message) {
-    case WM_ERASEBKGND:
-      result = 1;
-      return true;
-    case WM_PAINT: {
-      BufferedPaint buffered(hwnd_);
-      paint(buffered.dc());
-      return true;
-    }
     case WM_SIZE:
       updateScrollBar();
       InvalidateRect(hwnd_, nullptr, FALSE);

@@ -56,4 +56,19 @@ class BufferedPaint {
   RECT client_{};
 };
 
+// The two paint messages of a unit that draws every pixel itself: never
+// erased (the buffered paint covers the whole client area), painted through
+// `paint(dc, client)` into a BufferedPaint. True when the message was one of them.
+template <class Paint>
+bool paintsItself(HWND hwnd, UINT message, LRESULT& result, Paint&& paint) {
+  if (message == WM_ERASEBKGND) {
+    result = 1;
+    return true;
+  }
+  if (message != WM_PAINT) return false;
+  BufferedPaint buffered(hwnd);
+  paint(buffered.dc(), buffered.client());
+  return true;
+}
+
 }  // namespace fw

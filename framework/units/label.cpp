@@ -61,15 +61,8 @@ void Label::paint(HDC dc) {
 }
 
 bool Label::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (paintsItself(hwnd_, message, result, [this](HDC dc, const RECT&) { paint(dc); })) return true;
   switch (message) {
-    case WM_ERASEBKGND:
-      result = 1;
-      return true;
-    case WM_PAINT: {
-      BufferedPaint buffered(hwnd_);
-      paint(buffered.dc());
-      return true;
-    }
     case WM_SETTEXT:
       // Keeps the text the window holds (for its readers) without a repaint of the default kind.
       result = defaultProc(message, wParam, lParam);

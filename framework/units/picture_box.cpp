@@ -46,15 +46,9 @@ void PictureBox::paintBackground(HDC dc, const RECT& area) {
 }
 
 bool PictureBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (paintsItself(hwnd_, message, result, [this](HDC dc, const RECT& client) { paintBackground(dc, client); }))
+    return true;
   switch (message) {
-    case WM_ERASEBKGND:
-      result = 1;
-      return true;
-    case WM_PAINT: {
-      BufferedPaint paint(hwnd_);
-      paintBackground(paint.dc(), paint.client());
-      return true;
-    }
     case WM_MOUSEMOVE:
       description_.onMouseMove(mouseX(lParam), mouseY(lParam), mouseKeys(wParam));
       return true;

@@ -60,17 +60,10 @@ void PictureButton::paint(HDC dc) {
 }
 
 bool PictureButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (paintsItself(hwnd_, message, result, [this](HDC dc, const RECT&) { paint(dc); })) return true;
   const int x = mouseX(lParam);
   const int y = mouseY(lParam);
   switch (message) {
-    case WM_ERASEBKGND:
-      result = 1;
-      return true;
-    case WM_PAINT: {
-      BufferedPaint buffered(hwnd_);
-      paint(buffered.dc());
-      return true;
-    }
     case WM_MOUSEMOVE: {
       RECT client;
       GetClientRect(hwnd_, &client);

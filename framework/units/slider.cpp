@@ -104,15 +104,8 @@ void Slider::paint(HDC dc) {
 }
 
 bool Slider::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (paintsItself(hwnd_, message, result, [this](HDC dc, const RECT&) { paint(dc); })) return true;
   switch (message) {
-    case WM_ERASEBKGND:
-      result = 1;
-      return true;
-    case WM_PAINT: {
-      BufferedPaint buffered(hwnd_);
-      paint(buffered.dc());
-      return true;
-    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       SetFocus(hwnd_);
