@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/window.h"
+#include "tests/support/wait.h"
 
 namespace wintest {
 
@@ -22,16 +23,12 @@ LPARAM point(int x, int y);
 void click(HWND hwnd, int x, int y, WPARAM keys = 0);
 void send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
-// Runs `action` after `milliseconds` from a thread timer, which keeps firing
-// inside the system's modal loops (move, size, menus). At most a few at once.
-void after(unsigned milliseconds, std::function<void()> action);
-// True while an after() action is still waiting.
-bool pendingAfter();
+using support::after;
+using support::pendingAfter;
 
 // The screen pixel at (x, y) of the window's client area.
 COLORREF pixelAt(HWND hwnd, int x, int y);
 
-// The visible window of this thread with the class name, or nullptr.
-HWND findThreadWindow(const char* className);
+using support::findThreadWindow;
 
 }  // namespace wintest

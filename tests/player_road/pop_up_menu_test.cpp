@@ -11,23 +11,7 @@
 namespace road {
 namespace {
 
-// The visible pop-up menu of this thread, or nullptr.
-HWND openMenu() {
-  HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM out) -> BOOL {
-        char name[16] = {};
-        GetClassNameA(hwnd, name, sizeof name);
-        if (std::string(name) == "#32768" && IsWindowVisible(hwnd)) {
-          *reinterpret_cast<HWND*>(out) = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
+HWND openMenu() { return support::findThreadWindow("#32768"); }
 
 // A thread timer fires inside the menu's own modal loop: it types the access
 // letter of 下一个(&N) there.

@@ -1,7 +1,6 @@
 #include "tests/player_spine/player_fixture.h"
 
 #include <cstring>
-#include <map>
 
 #include "player/startup.h"
 #include "player/state.h"
@@ -34,29 +33,6 @@ std::vector<standin::JournalLine> journalCalls(const std::string& routine) {
   for (standin::JournalLine& line : standin::journalLines())
     if (!line.empty() && line[0] == routine) calls.push_back(std::move(line));
   return calls;
-}
-
-namespace {
-
-std::map<UINT_PTR, std::function<void()>>& pendingActions() {
-  static std::map<UINT_PTR, std::function<void()>> actions;
-  return actions;
-}
-
-void CALLBACK runAction(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  auto found = pendingActions().find(id);
-  if (found == pendingActions().end()) return;
-  std::function<void()> action = std::move(found->second);
-  pendingActions().erase(found);
-  action();
-}
-
-}  // namespace
-
-void after(unsigned milliseconds, std::function<void()> action) {
-  UINT_PTR id = SetTimer(nullptr, 0, milliseconds, runAction);
-  pendingActions()[id] = std::move(action);
 }
 
 void click(const fw::Unit& button) {

@@ -17,6 +17,7 @@
 #include "player/main_window.h"
 #include "tests/support/scripted_seam.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/wait.h"
 
 namespace spine {
 
@@ -30,9 +31,7 @@ void setPlayerArguments(const std::string& arguments);
 // The journal lines of one engine routine, in order.
 std::vector<standin::JournalLine> journalCalls(const std::string& routine);
 
-// Runs `action` from a thread timer after `milliseconds`: it fires inside the
-// system's modal loops (resize, menus) too.
-void after(unsigned milliseconds, std::function<void()> action);
+using support::after;
 
 // A left press and release inside a picture button, as Windows sends them,
 // then the messages they caused.
