@@ -38,27 +38,30 @@ void destructConversionGlobals() {
 void runConversionFromCommandLine() {
   const fw::TextArray arguments = fw::commandLineArguments();
   const std::size_t count = arguments.size();
-  if (count < 2) return fw::endProgram(0);
+  if (count < 2) return fw::endProgram(kWrongArguments);
 
   StartWindow* window = fw::openWindow<StartWindow>();
   engineReady = playerEngine->create(window ? window->handle() : nullptr, 0, 0, 0, 0, nullptr,
                                      conversionStateCallback, nullptr, 0, 0, 0, 0, 0);
-  if (engineReady == 0) return fw::endProgram(0);
+  if (engineReady == 0) return fw::endProgram(kNoEngine);
   playerEngine->setConfig(6, "2");
 
   if (count == 3) {
     const fw::TextArray formatFields = fw::splitText(arguments[0], ":");
-    if (formatFields.size() < 2) return fw::endProgram(0);
-    if (!isUsableSource(arguments[1])) return fw::endProgram(0);
+    if (formatFields.size() < 2) return fw::endProgram(kWrongArguments);
+    if (!isUsableSource(arguments[1])) return fw::endProgram(kUnusableSource);
     // An existing destination is never overwritten.
-    if (fw::fileExists(arguments[2])) return fw::endProgram(0);
+    if (fw::fileExists(arguments[2])) return fw::endProgram(kDestinationExists);
     convertMedia(arguments[1], formatFields[1], arguments[2]);
-  } else if (count == 2) {
-    if (!isUsableSource(arguments[0])) return fw::endProgram(0);
-    if (fw::fileExists(arguments[1])) return fw::endProgram(0);
-    convertMedia(arguments[0], "wav", arguments[1]);
+    return fw::endProgram(kUnusableSource);
   }
-  fw::endProgram(0);
+  if (count == 2) {
+    if (!isUsableSource(arguments[0])) return fw::endProgram(kUnusableSource);
+    if (fw::fileExists(arguments[1])) return fw::endProgram(kDestinationExists);
+    convertMedia(arguments[0], "wav", arguments[1]);
+    return fw::endProgram(kUnusableSource);
+  }
+  fw::endProgram(kWrongArguments);
 }
 
 void convertMedia(const fw::Text& source, const fw::Text& format, const fw::Text& destination) {
@@ -70,7 +73,7 @@ void convertMedia(const fw::Text& source, const fw::Text& format, const fw::Text
     fw::sleepMilliseconds(10);
     fw::handlePendingMessages();
   } while (playerEngine->getState() != kIdle);
-  fw::endProgram(0);
+  fw::endProgram(fw::fileExists(destination) ? kConverted : kNothingWritten);
 }
 
 void WINAPI conversionStateCallback(int32_t oldState, int32_t newState) {

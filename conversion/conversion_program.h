@@ -1,13 +1,26 @@
 #pragma once
 // The conversion program: started by the player with a source and a
 // destination, it converts the source through its own engine instance without
-// showing a window, and ends with exit code 0 on every path of its own.
+// showing a window or any message.
 #include <cstdint>
 
 #include "engine/player_engine.h"
 #include "framework/text.h"
 
 namespace conversion {
+
+// How the program ended. Only a destination that exists after the engine went
+// idle again counts as converted; every refusal has its own code, so a caller
+// (or a user at a command prompt) can tell them apart. The player does not read
+// the code.
+enum ExitCode : int {
+  kConverted = 0,
+  kWrongArguments = 1,     // fewer than two, four or more, or a format without its ":"
+  kNoEngine = 2,           // the engine instance could not be created
+  kUnusableSource = 3,     // the source is missing or is a folder
+  kDestinationExists = 4,  // left untouched
+  kNothingWritten = 5,     // the engine went idle without writing the destination
+};
 
 // The program's one engine binding object, from start-up to the end.
 extern PlayerEngine* playerEngine;
@@ -30,8 +43,8 @@ void destructConversionGlobals();
 void runConversionFromCommandLine();
 
 // Sets the output items, opens the source and waits, handling the program's
-// window messages, until the engine is idle again; then ends the program.
-// Returns when the source is missing or is a folder.
+// window messages, until the engine is idle again; then ends the program with
+// kConverted or kNothingWritten. Returns when the source is missing or is a folder.
 void convertMedia(const fw::Text& source, const fw::Text& format, const fw::Text& destination);
 
 // The engine's state callback; hands both states to onConversionStateChanged.

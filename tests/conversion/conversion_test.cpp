@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "conversion/conversion_program.h"
 #include "engine-standin/standin_control.h"
 #include "tests/standin/fixtures.h"
 #include "tests/support/child.h"
@@ -22,12 +23,17 @@ class ConversionProgramTest : public support::TempFolderTest {
  protected:
   // Runs kelvane with the arguments as they are (quote them yourself); returns
   // its exit code and keeps the journal it caused.
-  int run(const std::string& arguments) {
+  int run(const std::string& arguments, const std::string& engineConfiguration = std::string()) {
     const std::string self = support::selfPath();
     const std::string program = self.substr(0, self.find_last_of('\\')) + "\\kelvane.exe";
     const std::string journalPath = temp.file("journal.txt");
-    const int code = support::runChild("\"" + program + "\" " + arguments,
-                                       {{"STANDIN_ENGINE_JOURNAL", journalPath}});
+    std::vector<std::pair<std::string, std::string>> environment{{"STANDIN_ENGINE_JOURNAL", journalPath}};
+    if (!engineConfiguration.empty()) {
+      const std::string configurationPath = temp.file("engine.cfg");
+      EXPECT_TRUE(support::writeFile(configurationPath, engineConfiguration));
+      environment.push_back({"STANDIN_ENGINE_CONFIG", configurationPath});
+    }
+    const int code = support::runChild("\"" + program + "\" " + arguments, environment);
     journal = standin::journalLines(support::readFile(journalPath));
     return code;
   }
@@ -57,7 +63,7 @@ class ConversionProgramTest : public support::TempFolderTest {
 TEST_F(ConversionProgramTest, TwoArgumentsConvertToWavAndEndOnceTheEngineIsIdle) {
   const std::string from = source();
   const std::string to = temp.file("目标 文件.wav");
-  EXPECT_EQ(run(quoted(from) + " " + quoted(to)), 0);
+  EXPECT_EQ(run(quoted(from) + " " + quoted(to)), conversion::kConverted);
 
   ASSERT_GE(journal.size(), 6u);
   const JournalLine& create = journal[0];
@@ -78,16 +84,17 @@ TEST_F(ConversionProgramTest, TwoArgumentsConvertToWavAndEndOnceTheEngineIsIdle)
 
 TEST_F(ConversionProgramTest, ThreeArgumentsTakeTheFormatAfterTheColon) {
   const std::string to = temp.file("out.mp3");
-  EXPECT_EQ(run("QuorleConvert:mp3 " + quoted(source()) + " " + quoted(to)), 0);
+  EXPECT_EQ(run("QuorleConvert:mp3 " + quoted(source()) + " " + quoted(to)), conversion::kConverted);
   const std::vector<JournalLine> lines = configurationAfterCreate();
   ASSERT_GE(lines.size(), 2u);
   EXPECT_EQ(lines[1], (JournalLine{"APlayer_SetConfigA", "803", "mp3"}));
 }
 
 // Arguments refused after the engine exists: each run ends after item 6,
-// without converting and without touching anything.
+// without converting and without touching anything, with its own exit code.
 struct RefusedCase {
   const char* name;
+  int exitCode;
   // The arguments, from the paths of a usable source, an existing file, a folder
   // and a destination that does not exist.
   std::string (*arguments)(const std::string& from, const std::string& existing, const std::string& folder,
@@ -99,13 +106,22 @@ void PrintTo(const RefusedCase& refused, std::ostream* out) { *out << refused.na
 std::string q(const std::string& path) { return "\"" + path + "\""; }
 
 const RefusedCase kRefused[] = {
-    {"DestinationExists", [](auto& from, auto& existing, auto&, auto&) { return q(from) + " " + q(existing); }},
-    {"SourceMissing", [](auto& from, auto&, auto&, auto& to) { return q(from + ".missing") + " " + q(to); }},
-    {"SourceIsAFolder", [](auto&, auto&, auto& folder, auto& to) { return q(folder) + " " + q(to); }},
-    {"NoColonInTheFirstOfThree", [](auto& from, auto&, auto&, auto& to) { return "wav " + q(from) + " " + q(to); }},
-    {"NothingAfterTheColon", [](auto& from, auto&, auto&, auto& to) { return "x: " + q(from) + " " + q(to); }},
-    {"FolderSourceInThreeArguments", [](auto&, auto&, auto& folder, auto& to) { return "x:wav " + q(folder) + " " + q(to); }},
-    {"FourArguments", [](auto& from, auto&, auto&, auto& to) { return "x:wav " + q(from) + " " + q(to) + " more"; }},
+    {"DestinationExists", conversion::kDestinationExists,
+     [](auto& from, auto& existing, auto&, auto&) { return q(from) + " " + q(existing); }},
+    {"SourceMissing", conversion::kUnusableSource,
+     [](auto& from, auto&, auto&, auto& to) { return q(from + ".missing") + " " + q(to); }},
+    {"SourceIsAFolder", conversion::kUnusableSource,
+     [](auto&, auto&, auto& folder, auto& to) { return q(folder) + " " + q(to); }},
+    {"NoColonInTheFirstOfThree", conversion::kWrongArguments,
+     [](auto& from, auto&, auto&, auto& to) { return "wav " + q(from) + " " + q(to); }},
+    {"NothingAfterTheColon", conversion::kWrongArguments,
+     [](auto& from, auto&, auto&, auto& to) { return "x: " + q(from) + " " + q(to); }},
+    {"FolderSourceInThreeArguments", conversion::kUnusableSource,
+     [](auto&, auto&, auto& folder, auto& to) { return "x:wav " + q(folder) + " " + q(to); }},
+    {"ExistingDestinationInThreeArguments", conversion::kDestinationExists,
+     [](auto& from, auto& existing, auto&, auto&) { return "x:wav " + q(from) + " " + q(existing); }},
+    {"FourArguments", conversion::kWrongArguments,
+     [](auto& from, auto&, auto&, auto& to) { return "x:wav " + q(from) + " " + q(to) + " more"; }},
 };
 
 class RefusedArgumentsTest : public ConversionProgramTest, public testing::WithParamInterface<RefusedCase> {};
@@ -117,7 +133,7 @@ TEST_P(RefusedArgumentsTest, EndsAfterItem6WithoutConverting) {
   const std::string folder = temp.file("folder.wav");
   CreateDirectoryA(folder.c_str(), nullptr);
   const std::string to = temp.file("out.wav");
-  EXPECT_EQ(run(GetParam().arguments(from, existing, folder, to)), 0);
+  EXPECT_EQ(run(GetParam().arguments(from, existing, folder, to)), GetParam().exitCode);
   EXPECT_EQ(configurationAfterCreate(), (std::vector<JournalLine>{{"APlayer_SetConfigA", "6", "2"}}));
   EXPECT_EQ(GetFileAttributesA(to.c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(support::readFile(existing), "keep me");
@@ -129,17 +145,26 @@ INSTANTIATE_TEST_SUITE_P(ConversionProgram, RefusedArgumentsTest, testing::Value
 TEST_F(ConversionProgramTest, FewerThanTwoArgumentsEndBeforeAnEngineExists) {
   for (const std::string& arguments : {std::string(), quoted(source())}) {
     SCOPED_TRACE(arguments);
-    EXPECT_EQ(run(arguments), 0);
+    EXPECT_EQ(run(arguments), conversion::kWrongArguments);
     EXPECT_TRUE(journal.empty());
   }
 }
 
-// A source the engine cannot play: the engine goes back to idle and the wait ends.
+TEST_F(ConversionProgramTest, AnEngineThatCannotBeCreatedEndsTheRun) {
+  const std::string to = temp.file("out.wav");
+  EXPECT_EQ(run(quoted(source()) + " " + quoted(to), "createFails = 1\r\n"), conversion::kNoEngine);
+  ASSERT_EQ(journal.size(), 1u);
+  EXPECT_EQ(journal[0][0], "APlayer_Create");
+  EXPECT_EQ(GetFileAttributesA(to.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// A source the engine cannot play: the engine goes back to idle, the wait ends,
+// and with no destination written the run does not count as a conversion.
 TEST_F(ConversionProgramTest, UnplayableSourceEndsOnceTheEngineGivesUp) {
   const std::string broken = temp.file("broken.wav");
   ASSERT_TRUE(support::writeFile(broken, "RIFF but nothing more"));
   const std::string to = temp.file("out.wav");
-  EXPECT_EQ(run(quoted(broken) + " " + quoted(to)), 0);
+  EXPECT_EQ(run(quoted(broken) + " " + quoted(to)), conversion::kNothingWritten);
   const std::vector<JournalLine> lines = configurationAfterCreate();
   ASSERT_GE(lines.size(), 5u);
   EXPECT_EQ(lines[3], (JournalLine{"APlayer_OpenA", broken}));
