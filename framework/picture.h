@@ -25,7 +25,7 @@ class Picture {
   ~Picture();
 
   // Decodes the bytes; an empty picture when they are not PNG, JPEG or GIF (the
-  // first frame of a GIF) or cannot be read.
+  // first frame of a GIF), cannot be read or would take more than 256 MiB.
   static Picture decode(std::span<const unsigned char> bytes);
 
   bool empty() const { return bitmap_ == nullptr; }

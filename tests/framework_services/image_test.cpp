@@ -49,7 +49,7 @@ std::string jpegFile(const Picture& picture) {
   encoder.image_width = picture.width;
   encoder.image_height = picture.height;
   encoder.input_components = picture.channels;
-  encoder.in_color_space = picture.channels == 1 ? JCS_GRAYSCALE : JCS_RGB;
+  encoder.in_color_space = picture.channels == 1 ? JCS_GRAYSCALE : picture.channels == 4 ? JCS_CMYK : JCS_RGB;
   jpeg_set_defaults(&encoder);
   jpeg_set_quality(&encoder, 98, TRUE);
   jpeg_start_compress(&encoder, TRUE);
@@ -191,6 +191,18 @@ TEST_F(ImageToBmpTest, JpegInColourAndGreyBecomesABitmap) {
   Bitmap greyBitmap(support::readFile(greyPath));
   greyBitmap.expectHeaders(4, 4);
   expectNear(greyBitmap.at(2, 2, 4, 4), {90, 90, 90}, 3);
+
+  // CMYK as Adobe writes it, each ink inverted: a channel is its value times
+  // the fourth one. 8 x 8 of one colour keeps the JPEG close to it.
+  Picture cmyk{8, 8, 4, {}};
+  for (int i = 0; i < 64; ++i)
+    for (int v : {255, 128, 0, 200}) cmyk.samples.push_back(v);
+  const std::string cmykPath = temp.file("print.jpg");
+  ASSERT_TRUE(support::writeFile(cmykPath, jpegFile(cmyk)));
+  ASSERT_TRUE(fw::convertImageToBmp(cmykPath));
+  Bitmap cmykBitmap(support::readFile(cmykPath));
+  cmykBitmap.expectHeaders(8, 8);
+  expectNear(cmykBitmap.at(3, 3, 8, 8), {200, 100, 0}, 4);
 }
 
 TEST_F(ImageToBmpTest, TiffWithAndWithoutAlphaBecomesABitmap) {

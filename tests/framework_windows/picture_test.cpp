@@ -1,5 +1,8 @@
 // Pictures of each format, the compiled-in artwork, and the tray icon.
+#include <gif_lib.h>
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "assets/assets.h"
 #include "framework/window.h"
@@ -25,6 +28,34 @@ struct TrayWindow : fw::Window {
 };
 
 uint32_t pixel(const fw::Picture& picture, int x, int y) { return picture.pixels()[y * picture.width() + x]; }
+
+int appendGif(GifFileType* gif, const GifByteType* bytes, int length) {
+  static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes), length);
+  return length;
+}
+
+// A 4 x 3 screen holding one 2 x 2 frame at (1, 1): red, the transparent
+// colour; green, blue.
+std::string transparentGif() {
+  std::string bytes;
+  int error = 0;
+  GifFileType* gif = EGifOpen(&bytes, appendGif, &error);
+  const GifColorType colours[] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}};
+  ColorMapObject* map = GifMakeMapObject(4, colours);
+  EGifSetGifVersion(gif, true);
+  EGifPutScreenDesc(gif, 4, 3, 8, 0, map);
+  GraphicsControlBlock control{};
+  control.TransparentColor = 3;
+  GifByteType extension[4];
+  EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(EGifGCBToExtension(&control, extension)),
+                   extension);
+  EGifPutImageDesc(gif, 1, 1, 2, 2, false, nullptr);
+  GifPixelType rows[2][2] = {{0, 3}, {1, 2}};
+  for (GifPixelType* row : rows) EGifPutLine(gif, row, 2);
+  EGifCloseFile(gif, &error);
+  GifFreeMapObject(map);
+  return bytes;
+}
 
 }  // namespace
 
@@ -77,6 +108,21 @@ TEST(Pictures, AlphaIsPremultipliedAndJpegIsOpaque) {
   }
   const fw::Picture bar = fw::Picture::decode(assets::topBar);
   EXPECT_EQ(pixel(bar, 10, 10) >> 24, 0xFFu);
+}
+
+TEST(Pictures, GifTransparencyAndTheScreenAroundTheFrameAreTransparent) {
+  const std::string gif = transparentGif();
+  const fw::Picture picture = fw::Picture::decode(
+      std::span(reinterpret_cast<const unsigned char*>(gif.data()), gif.size()));
+  ASSERT_FALSE(picture.empty());
+  ASSERT_EQ(picture.width(), 4);
+  ASSERT_EQ(picture.height(), 3);
+  EXPECT_EQ(pixel(picture, 0, 0), 0u);             // outside the frame
+  EXPECT_EQ(pixel(picture, 3, 2), 0u);
+  EXPECT_EQ(pixel(picture, 1, 1), 0xFFFF0000u);    // red
+  EXPECT_EQ(pixel(picture, 2, 1), 0u);             // the transparent colour
+  EXPECT_EQ(pixel(picture, 1, 2), 0xFF00FF00u);    // green
+  EXPECT_EQ(pixel(picture, 2, 2), 0xFF0000FFu);    // blue
 }
 
 TEST(Pictures, BytesThatAreNoPictureDecodeToNothing) {
