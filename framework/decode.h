@@ -16,8 +16,8 @@ struct Pixels {
 };
 
 // Each decodes bytes of its own format into `out` and returns false when they
-// cannot be read or the decoded picture would exceed 256 MiB; `out` is then
-// unspecified. The caller tells the format from the first bytes.
+// cannot be read or the decoded picture would exceed 256 MiB, leaving `out`
+// of no use. The caller tells the format from the first bytes.
 
 // Transparency, from an alpha channel or a transparent colour, becomes alpha.
 bool decodePng(std::span<const unsigned char> bytes, Pixels& out);
