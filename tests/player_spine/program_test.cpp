@@ -19,7 +19,7 @@ struct Found {
 HWND mainWindowOf(DWORD processId) {
   Found found{processId, nullptr};
   EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
+      [](HWND hwnd, LPARAM param) CALLBACK -> BOOL {
         Found& f = *reinterpret_cast<Found*>(param);
         DWORD owner = 0;
         GetWindowThreadProcessId(hwnd, &owner);
@@ -43,7 +43,7 @@ HWND closeButtonOf(HWND main) {
   } search{main, nullptr};
   EnumChildWindows(
       main,
-      [](HWND hwnd, LPARAM param) -> BOOL {
+      [](HWND hwnd, LPARAM param) CALLBACK -> BOOL {
         Search& s = *reinterpret_cast<Search*>(param);
         RECT rect, client;
         GetWindowRect(hwnd, &rect);
