@@ -14,7 +14,7 @@ namespace {
 constexpr int32_t kIdle = 0;
 
 // A source must be an existing entry that is not a folder.
-bool isUsableSource(const fw::Text& path) { return fw::fileExists(path) && !fw::hasFolderBit(path); }
+bool isUsableSource(const fw::Text& path) { return fw::isExistingFile(path); }
 
 }  // namespace
 

@@ -51,13 +51,58 @@ Text modulePath() {
 
 }  // namespace
 
-bool fileExists(const Text& path) {
+namespace {
+
+// The search itself, the rule's own definition of existence.
+bool searchFindsAnEntry(const Text& path) {
   if (path.empty()) return false;
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA(path.c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return false;
   FindClose(search);
   return true;
+}
+
+// A path for which readable attributes mean that the search finds it: one
+// existing entry named plainly. Everything the search reads differently from
+// the attribute read falls outside: wildcards (the DOS ones < > " as well),
+// a trailing separator, a drive or share root, "." or ".." as the last part,
+// a trailing dot or blank (which the name rules strip), a colon anywhere but
+// after the drive letter (streams, addresses), and UNC or device forms.
+bool isPlainPath(const Text& path) {
+  if (path.empty() || path.find_first_of("*?<>\"") != Text::npos) return false;
+  if (path.size() >= 2 && (path[0] == '\\' || path[0] == '/') && (path[1] == '\\' || path[1] == '/')) {
+    return false;
+  }
+  const std::size_t colon = path.find(':');
+  if (colon != Text::npos && (colon != 1 || path.find(':', 2) != Text::npos)) return false;
+  // Of the bytes looked at here only the backslash can be the trail byte of a
+  // double-byte character, so the last part is found by the text rules.
+  const std::size_t cut = lastBackslash(path);
+  const std::size_t slash = path.rfind('/');
+  std::size_t partStart = 0;
+  if (cut != Text::npos) partStart = cut + 1;
+  if (slash != Text::npos && slash + 1 > partStart) partStart = slash + 1;
+  if (colon == 1 && partStart < 2) partStart = 2;
+  const Text last = path.substr(partStart);
+  if (last.empty() || last == "." || last == "..") return false;
+  const char end = last.back();
+  return end != '.' && end != ' ';
+}
+
+}  // namespace
+
+bool fileExists(const Text& path) {
+  // The attribute read costs a few microseconds where the search costs a
+  // third of a millisecond, and for a plain path gives the same answer.
+  if (isPlainPath(path) && fileAttributes(path) != kAttributesUnreadable) return true;
+  return searchFindsAnEntry(path);
+}
+
+bool isExistingFile(const Text& path) {
+  const uint32_t attributes = fileAttributes(path);
+  if ((attributes & kFolderAttribute) == kFolderAttribute) return false;
+  return isPlainPath(path) || searchFindsAnEntry(path);
 }
 
 uint32_t fileAttributes(const Text& path) { return GetFileAttributesA(path.c_str()); }

@@ -13,8 +13,12 @@ constexpr uint32_t kFolderAttribute = 16;
 
 // A directory search with the path as its pattern finds at least one entry:
 // folders exist, a matching wildcard pattern exists, the empty text and network
-// addresses never do.
+// addresses never do. Where reading the path's attributes gives the search's
+// answer, that read is all it costs.
 bool fileExists(const Text& path);
+// fileExists(path) and attributes without the folder bit (hasFolderBit false):
+// an existing file that is not a folder, for about the price of one attribute read.
+bool isExistingFile(const Text& path);
 // The attribute bits, or kAttributesUnreadable when they cannot be read.
 uint32_t fileAttributes(const Text& path);
 // Attributes AND 16 give 16 (unreadable attributes therefore count as a folder).

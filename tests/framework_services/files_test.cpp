@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -25,10 +26,29 @@ class FilesTest : public support::TempFolderTest {
   }
 };
 
-TEST_F(FilesTest, ExistsWhenADirectorySearchFindsAnEntry) {
+// The rule's own answer: a directory search with the path as its pattern.
+bool searchFinds(const Text& path) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(path.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  FindClose(search);
+  return true;
+}
+
+TEST_F(FilesTest, ExistsExactlyWhenADirectorySearchFindsAnEntry) {
+  ASSERT_TRUE(support::writeFile(temp.file("a long file name.mp3"), "x"));
+  // 錦 is the GBK bytes E5 5C: its trail byte is a backslash.
+  ASSERT_TRUE(support::writeFile(temp.file("錦"), "x"));
+  ASSERT_TRUE(CreateDirectoryA(temp.file("夹錦").c_str(), nullptr));
+  char shortName[MAX_PATH] = {};
+  ASSERT_NE(GetShortPathNameA(temp.file("a long file name.mp3").c_str(), shortName, MAX_PATH), 0u);
+  const Text drive = temp.path().substr(0, 2);
+
+  // Where the expected answer is left open, the platform's search decides and
+  // the test holds the existence test to whatever that is.
   struct Case {
     Text path;
-    bool exists;
+    std::optional<bool> exists;
   };
   const std::vector<Case> cases = {
       {temp.file("a.mp3"), true},
@@ -38,14 +58,37 @@ TEST_F(FilesTest, ExistsWhenADirectorySearchFindsAnEntry) {
       {temp.file("?.mp3"), true},
       {temp.file("*.avi"), false},
       {temp.file("b.mp3"), false},
+      {temp.file("missing\\b.mp3"), false},
       {"a.mp3", true},                          // relative to the current directory
+      {shortName, true},                        // the 8.3 form of a long name
+      {temp.file("錦"), true},
+      {temp.file("夹錦"), true},
+      {temp.file("夹錦") + "\\", std::nullopt},
+      {temp.file("Sub\\"), std::nullopt},       // a trailing backslash
+      {temp.file("Sub/"), std::nullopt},
+      {temp.file("a.mp3\\"), std::nullopt},
+      {temp.file("Sub\\."), std::nullopt},
+      {temp.file("Sub\\.."), std::nullopt},
+      {temp.file("a.mp3."), std::nullopt},
+      {temp.file("a.mp3 "), std::nullopt},
+      {temp.file("a.mp3::$DATA"), std::nullopt},
+      {drive + "\\", std::nullopt},             // the drive root
+      {drive, std::nullopt},
+      {"C:\\", std::nullopt},
+      {"\\\\?\\" + temp.file("a.mp3"), std::nullopt},
+      {"nul", std::nullopt},
       {"", false},
       {"http://x", false},
       {"https://example.invalid/live.m3u8", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path);
-    EXPECT_EQ(fw::fileExists(c.path), c.exists);
+    const bool found = searchFinds(c.path);
+    if (c.exists) {
+      ASSERT_EQ(found, *c.exists) << "the case does not show what it is meant to";
+    }
+    EXPECT_EQ(fw::fileExists(c.path), found);
+    EXPECT_EQ(fw::isExistingFile(c.path), found && !fw::hasFolderBit(c.path));
   }
 }
 
