@@ -1,6 +1,7 @@
 #include "conversion/conversion_program.h"
 
 #include "conversion/start_window.h"
+#include "engine/engine_items.h"
 #include "framework/files.h"
 #include "framework/program.h"
 
@@ -10,8 +11,6 @@ PlayerEngine* playerEngine = nullptr;
 EngineHandle engineReady = 0;
 
 namespace {
-
-constexpr int32_t kIdle = 0;
 
 // A source must be an existing entry that is not a folder.
 bool isUsableSource(const fw::Text& path) { return fw::isExistingFile(path); }
@@ -44,7 +43,7 @@ void runConversionFromCommandLine() {
   engineReady = playerEngine->create(window ? window->handle() : nullptr, 0, 0, 0, 0, nullptr,
                                      conversionStateCallback, nullptr, 0, 0, 0, 0, 0);
   if (engineReady == 0) return fw::endProgram(kNoEngine);
-  playerEngine->setConfig(6, "2");
+  playerEngine->setConfig(engine::kConversionMode, "2");
 
   if (count == 3) {
     const fw::TextArray formatFields = fw::splitText(arguments[0], ":");
@@ -65,14 +64,14 @@ void runConversionFromCommandLine() {
 }
 
 void convertMedia(const fw::Text& source, const fw::Text& format, const fw::Text& destination) {
-  playerEngine->setConfig(803, format);
-  playerEngine->setConfig(804, destination);
+  playerEngine->setConfig(engine::kConversionFormat, format);
+  playerEngine->setConfig(engine::kConversionFile, destination);
   if (!isUsableSource(source)) return;
   playerEngine->open(source);
   do {
     fw::sleepMilliseconds(10);
     fw::handlePendingMessages();
-  } while (playerEngine->getState() != kIdle);
+  } while (playerEngine->getState() != engine::kIdle);
   fw::endProgram(fw::fileExists(destination) ? kConverted : kNothingWritten);
 }
 

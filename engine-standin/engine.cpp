@@ -17,13 +17,13 @@ constexpr int64_t kDefaultDiscoveryDelayMs = 500;
 constexpr int kRunawayLimit = 1000;
 
 bool isOverlayItem(int32_t item) {
-  return item == 602 || item == 606 || item == 607 || item == 612;
+  return item == kOverlayShown || item == kOverlayX || item == kOverlayY || item == kOverlayText;
 }
 
 }  // namespace
 
 Engine::Engine(Handle handle, const Callbacks& callbacks)
-    : handle_(handle), callbacks_(callbacks), items_{{7, "0"}, {1802, ""}, {1803, ""}} {}
+    : handle_(handle), callbacks_(callbacks), items_{{kEndCode, "0"}, {kDlnaRenderers, ""}, {kDlnaRenderer, ""}} {}
 
 Engine::~Engine() {
   if (window_) DestroyWindow(window_);
@@ -108,10 +108,10 @@ void Engine::completeOpen(const Text& source) {
   std::optional<Medium> medium = probeMedium(source);
   if (!medium) return failOpen();
   const uint64_t generation = generation_;
-  const Text destination = items_[804];
+  const Text destination = items_[kConversionFile];
   if (!destination.empty()) {
     // A conversion: the next open plays again.
-    items_[804] = "";
+    items_[kConversionFile] = "";
     if (!convertMedium(*medium, destination)) return failOpen();
     medium_ = medium;
     setState(kPlaying);
@@ -298,13 +298,13 @@ int32_t Engine::setLogo(HBITMAP logo) {
 
 const char* Engine::config(int32_t item) {
   switch (item) {
-    case 10:
+    case kAudioDevices:
       returnedText_ = configValue("devices", kDefaultDevices);
       break;
-    case 121:
+    case kFrameRate:
       returnedText_ = (state_ == kPlaying && medium_) ? medium_->frameRate : Text("0.00");
       break;
-    case 601:
+    case kOverlayAvailable:
       returnedText_ = configValue("overlay", "1");
       break;
     default: {
@@ -319,11 +319,11 @@ const char* Engine::config(int32_t item) {
 int32_t Engine::setConfig(int32_t item, const Text& value) {
   items_[item] = value;
   if (isOverlayItem(item)) repaint(window_);
-  if (item == 1801 && value == "1") {
+  if (item == kDlnaDiscover && value == "1") {
     discoveryStarted_ = true;
     startDiscovery();
   }
-  if (item == 1804 && value == "1" && discoveryStarted_) startDiscovery();
+  if (item == kDlnaRefresh && value == "1" && discoveryStarted_) startDiscovery();
   return 1;
 }
 
@@ -342,7 +342,7 @@ void Engine::onDiscoveryDone() {
     if (!lines.empty()) lines += "\r\n";
     lines += renderer;
   }
-  items_[1802] = lines;
+  items_[kDlnaRenderers] = lines;
 }
 
 // ---- the picture -------------------------------------------------------------
@@ -364,10 +364,10 @@ Picture Engine::picture() const {
     auto found = items_.find(number);
     return found == items_.end() ? Text() : found->second;
   };
-  picture.overlayShown = item(602) == "1";
-  picture.overlayX = std::atoi(item(606).c_str());
-  picture.overlayY = std::atoi(item(607).c_str());
-  picture.overlayText = item(612);
+  picture.overlayShown = item(kOverlayShown) == "1";
+  picture.overlayX = std::atoi(item(kOverlayX).c_str());
+  picture.overlayY = std::atoi(item(kOverlayY).c_str());
+  picture.overlayText = item(kOverlayText);
   return picture;
 }
 

@@ -84,7 +84,7 @@ class Engine {
 
   void setState(int32_t newState);
   void notifyState(int32_t oldState, int32_t newState);
-  void setEndCode(int32_t code) { items_[7] = std::to_string(code); }
+  void setEndCode(int32_t code) { items_[kEndCode] = std::to_string(code); }
   void completeOpen(const Text& source);
   void failOpen();
   void beginNaturalEnd();

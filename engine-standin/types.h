@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/engine_items.h"
+
 namespace standin {
 
 // Code page 936 bytes, as the engine's routines take and give them.
@@ -24,20 +26,10 @@ struct Callbacks {
   OpenedCallback onOpened = nullptr;
 };
 
-// The engine states. 2 and 4 exist in the contract but this engine never
-// enters them on its own; a test can fire them.
-enum State : int32_t {
-  kIdle = 0,
-  kOpening = 1,
-  kPaused = 3,
-  kPlaying = 5,
-  kClosing = 6,
-};
-
-// Item 7 after the medium ended: how it ended.
-inline constexpr int32_t kEndFailedOpen = -1;
-inline constexpr int32_t kEndNatural = 0;
-inline constexpr int32_t kEndClosed = 1;
+// The engine's states, items and end codes, as the programs name them
+// (engine/engine_items.h). States 2 and 4 exist in the contract but this engine
+// never enters them on its own; a test can fire them.
+using namespace engine;
 
 // Byte searches that never take the second byte of a double-byte character
 // (which may be "\\" or "|") for the byte searched for.

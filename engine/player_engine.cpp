@@ -1,5 +1,6 @@
 #include "engine/player_engine.h"
 
+#include "engine/engine_items.h"
 #include "engine/engine_routines.h"
 
 EngineHandle engineHandle = 0;
@@ -88,14 +89,14 @@ HBITMAP PlayerEngine::loadBitmapFile(const fw::Text& bitmapPath) {
 }
 
 bool PlayerEngine::showOverlayText(const fw::Text& text, int32_t x, int32_t y) {
-  if (getConfig(601) != "1") return false;
-  setConfig(602, "1");
-  setConfig(606, fw::intToText(x));
-  setConfig(607, fw::intToText(y));
-  setConfig(612, text);
+  if (getConfig(engine::kOverlayAvailable) != "1") return false;
+  setConfig(engine::kOverlayShown, "1");
+  setConfig(engine::kOverlayX, fw::intToText(x));
+  setConfig(engine::kOverlayY, fw::intToText(y));
+  setConfig(engine::kOverlayText, text);
   return true;
 }
 
-void PlayerEngine::hideOverlayText() { setConfig(602, "0"); }
+void PlayerEngine::hideOverlayText() { setConfig(engine::kOverlayShown, "0"); }
 
 void PlayerEngine::reservedMethod() {}

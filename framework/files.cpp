@@ -238,6 +238,8 @@ Text currentDirectory() {
 
 bool setCurrentDirectory(const Text& path) { return SetCurrentDirectoryA(path.c_str()) != 0; }
 
+Text programPath() { return modulePath(); }
+
 Text programFolder() {
   Text path = modulePath();
   std::size_t cut = lastBackslash(path);

@@ -75,6 +75,7 @@ class FileSearch {
 Text environmentVariable(const Text& name);   // empty when not set
 Text currentDirectory();                      // no trailing "\" except at a root
 bool setCurrentDirectory(const Text& path);
+Text programPath();                           // full path of the running .exe
 Text programFolder();                         // folder of the running .exe, no trailing "\"
 Text programFileName();                       // file name of the running .exe, no folder
 

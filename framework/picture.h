@@ -36,8 +36,8 @@ class Picture {
   // Its pixels (B, G, R, A bytes, rows top first), width × height of them.
   const uint32_t* pixels() const { return pixels_; }
 
-  // Draws the picture with its alpha at (x, y), the part (sx, sy, w, h) of it
-  // stretched to (dw, dh); the whole picture when w and h are 0.
+  // Draws the whole picture with its alpha at (x, y); drawPart draws the part
+  // (sx, sy, w, h) of it stretched to (dw, dh), and nothing when a size is 0.
   void draw(HDC dc, int x, int y) const;
   void drawPart(HDC dc, int x, int y, int dw, int dh, int sx, int sy, int w, int h) const;
 

@@ -4,6 +4,7 @@
 
 #include "framework/files.h"
 #include "framework/modal.h"
+#include "framework/windows_routines.h"
 
 namespace fw {
 namespace {
@@ -62,6 +63,8 @@ void handlePendingMessages() {
 }
 
 void sleepMilliseconds(unsigned milliseconds) { Sleep(milliseconds); }
+
+TextArray commandLineArguments() { return commandLineArguments(Text(win::GetCommandLineA())); }
 
 void endProgram(int exitCode) {
   if (exitRoutine != nullptr && !exitRoutineRan) {

@@ -22,6 +22,10 @@ void handlePendingMessages();
 
 void sleepMilliseconds(unsigned milliseconds);
 
+// This process's arguments, cut by commandLineArguments(const Text&) from the
+// command line the system reports (fw::win::GetCommandLineA, which tests replace).
+TextArray commandLineArguments();
+
 // Ends the program: runs the exit routine (once), then ends the process with the
 // code through the modal seam. Under a test seam this may return; callers return
 // at once afterwards.

@@ -115,8 +115,6 @@ TextArray commandLineArguments(const Text& line) {
   return arguments;
 }
 
-TextArray commandLineArguments() { return commandLineArguments(GetCommandLineA()); }
-
 int32_t textToInt(const Text& text) { return static_cast<int32_t>(parseDecimal(text)); }
 
 int64_t textToInt64(const Text& text) { return static_cast<int64_t>(parseDecimal(text)); }

@@ -19,8 +19,6 @@ constexpr bool isLeadByte(unsigned char c) { return c >= 0x80; }
 // The command line cut into arguments, program name skipped: bytes 0x01-0x20
 // separate, a double quote groups up to the next one (both removed, no escapes).
 TextArray commandLineArguments(const Text& commandLine);
-// The arguments of this process (GetCommandLineA).
-TextArray commandLineArguments();
 
 // Leading blanks (space, tab, CR, LF, VT, FF, the full-width space) skipped, optional sign, decimal digits up to the first other
 // character; full-width forms of ASCII count as ASCII; no digits give 0.

@@ -66,6 +66,9 @@ inline constinit Routine<UINT WINAPI(HDROP, UINT, LPSTR, UINT)> DragQueryFileA{k
                                                                                "DragQueryFileA"};
 inline constinit Routine<void WINAPI(HDROP)> DragFinish{kShell32, "DragFinish"};
 
+// The process's own command line.
+inline constinit Routine<LPSTR WINAPI()> GetCommandLineA{kKernel32, "GetCommandLineA"};
+
 // Pop-up menus at the cursor.
 inline constinit Routine<BOOL WINAPI(LPPOINT)> GetCursorPos{kUser32, "GetCursorPos"};
 

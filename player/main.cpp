@@ -1,5 +1,5 @@
 #include <windows.h>
 
-#include "player/startup.h"
+#include "player/app/app.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return player::programEntry(); }

@@ -9,6 +9,7 @@
 
 #include "framework/files.h"
 #include "framework/process.h"
+#include "framework/program.h"
 #include "framework/text.h"
 #include "tests/support/child.h"
 #include "tests/support/temp_folder.h"

@@ -5,8 +5,11 @@
 #include <array>
 #include <functional>
 
-#include "player/engine_events.h"
-#include "player/handlers.h"
+#include "player/playback/engine_events.h"
+#include "player/app/app.h"
+#include "player/playback/playback.h"
+#include "player/sources/sources.h"
+#include "player/windows/main/main_window_behaviour.h"
 #include "tests/player_road/road_test.h"
 
 namespace road {

@@ -1,8 +1,11 @@
 // Full screen over the monitors the system reports, and back.
 #include <windows.h>
 
-#include "player/full_screen.h"
-#include "player/handlers.h"
+#include "player/playback/full_screen.h"
+#include "player/app/app.h"
+#include "player/playback/playback.h"
+#include "player/sources/sources.h"
+#include "player/windows/main/main_window_behaviour.h"
 #include "tests/player_road/road_test.h"
 
 namespace road {

@@ -4,7 +4,10 @@
 #include <cstdlib>
 
 #include "framework/ini.h"
-#include "player/handlers.h"
+#include "player/app/app.h"
+#include "player/playback/playback.h"
+#include "player/sources/sources.h"
+#include "player/windows/main/main_window_behaviour.h"
 #include "tests/player_road/road_test.h"
 
 namespace road {

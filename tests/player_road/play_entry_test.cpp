@@ -2,8 +2,11 @@
 // conversion decisions while casting.
 #include <windows.h>
 
-#include "player/handlers.h"
-#include "player/play_entry.h"
+#include "player/app/app.h"
+#include "player/playback/playback.h"
+#include "player/sources/sources.h"
+#include "player/windows/main/main_window_behaviour.h"
+#include "player/playback/play_entry.h"
 #include "tests/player_road/road_test.h"
 #include "tests/support/child.h"
 
@@ -88,18 +91,18 @@ TEST_F(PlayEntryTest, ListedTypesMatchTheLastDotSegmentExactly) {
   player::dlnaSkipTypes = {".mp3", ".Flac"};
   struct Case {
     const char* entry;
-    int listed;
+    bool listed;
   } cases[] = {
-      {"D:\\m\\a.mp3", 1},       {"D:\\m\\a.MP3", 0},  {"D:\\m\\c.mp3.", 1},
-      {"D:\\m\\b.Flac", 1},      {"D:\\m\\b.flac", 0}, {"D:\\a.mp3\\clip", 0},
-      {"D:\\m\\mp3", 0},         {"", 0},
+      {"D:\\m\\a.mp3", true},   {"D:\\m\\a.MP3", false},  {"D:\\m\\c.mp3.", true},
+      {"D:\\m\\b.Flac", true},  {"D:\\m\\b.flac", false}, {"D:\\a.mp3\\clip", false},
+      {"D:\\m\\mp3", false},    {"", false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(player::isDlnaSkippedType(c.entry), c.listed) << c.entry;
-    EXPECT_EQ(player::isDlnaConvertType(c.entry), 0) << c.entry;
+    EXPECT_FALSE(player::isDlnaConvertType(c.entry)) << c.entry;
   }
   player::dlnaSkipTypes.clear();
-  EXPECT_EQ(player::isDlnaSkippedType("D:\\m\\a.mp3"), 0);
+  EXPECT_FALSE(player::isDlnaSkippedType("D:\\m\\a.mp3"));
 }
 
 TEST_F(PlayEntryTest, ConversionDestinationLiesBesideTheSource) {

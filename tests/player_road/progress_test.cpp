@@ -4,8 +4,11 @@
 
 #include <optional>
 
-#include "player/handlers.h"
-#include "player/progress.h"
+#include "player/app/app.h"
+#include "player/playback/playback.h"
+#include "player/sources/sources.h"
+#include "player/windows/main/main_window_behaviour.h"
+#include "player/playback/progress.h"
 #include "tests/player_road/road_test.h"
 #include "tests/support/wait.h"
 

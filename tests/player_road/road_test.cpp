@@ -1,8 +1,10 @@
 #include "tests/player_road/road_test.h"
 
 #include "framework/windows_routines.h"
-#include "player/handlers.h"
-#include "player/startup.h"
+#include "player/app/app.h"
+#include "player/playback/playback.h"
+#include "player/sources/sources.h"
+#include "player/windows/main/main_window_behaviour.h"
 
 namespace road {
 namespace {

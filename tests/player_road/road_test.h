@@ -13,8 +13,10 @@
 
 #include "engine-standin/standin_control.h"
 #include "engine/player_engine.h"
-#include "player/main_window.h"
-#include "player/state.h"
+#include "player/windows/main/main_window.h"
+#include "player/app/app.h"
+#include "player/app/settings.h"
+#include "player/playback/playback.h"
 #include "tests/support/scripted_seam.h"
 #include "tests/player_road/wav_bytes.h"
 #include "tests/support/temp_folder.h"
@@ -46,7 +48,7 @@ class RoadTest : public support::TempFolderTest {
   std::string file(const std::string& name, const std::string& bytes = "media");
   std::string wav(const std::string& name, uint32_t milliseconds = 20000);
 
-  // The playlist, currentIndex and the loop mode in one go.
+  // The playlist and currentIndex in one go (the loop mode stays as it is).
   void setPlaylist(std::initializer_list<std::string> entries, int index = 0);
   // playEntry of the element at `index` (made current), then the engine's
   // reports up to playing.

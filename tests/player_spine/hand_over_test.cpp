@@ -1,7 +1,7 @@
 // The command line as one media path.
 #include <gtest/gtest.h>
 
-#include "player/hand_over.h"
+#include "player/app/hand_over.h"
 
 namespace spine {
 namespace {

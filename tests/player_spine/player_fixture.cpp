@@ -1,19 +1,25 @@
 #include "tests/player_spine/player_fixture.h"
 
-#include <cstring>
-
-#include "player/startup.h"
-#include "player/state.h"
+#include "framework/windows_routines.h"
+#include "player/app/app.h"
+#include "player/app/settings.h"
+#include "player/playback/playback.h"
 #include "tests/support/child.h"
 #include "tests/support/wait.h"
 
 namespace spine {
 
+namespace {
+
+std::string processCommandLine;
+
+LPSTR WINAPI reportedCommandLine() { return processCommandLine.data(); }
+
+}  // namespace
+
 void setProcessCommandLine(const std::string& commandLine) {
-  char* buffer = GetCommandLineA();
-  static const std::size_t capacity = std::strlen(buffer);
-  ASSERT_LE(commandLine.size(), capacity) << "command line too long to put in place";
-  std::memcpy(buffer, commandLine.c_str(), commandLine.size() + 1);
+  processCommandLine = commandLine;
+  fw::win::GetCommandLineA.replaceForTests(reportedCommandLine);
 }
 
 void setPlayerArguments(const std::string& arguments) {

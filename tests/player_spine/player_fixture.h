@@ -14,16 +14,15 @@
 
 #include "engine-standin/standin_control.h"
 #include "framework/text.h"
-#include "player/main_window.h"
+#include "player/windows/main/main_window.h"
 #include "tests/support/scripted_seam.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/wait.h"
 
 namespace spine {
 
-// Replaces what GetCommandLineA returns for the rest of the process (the
-// arguments the player reads); the text must not be longer than the test
-// program's own command line.
+// Replaces the command line the program reads its arguments from, for the rest
+// of the process.
 void setProcessCommandLine(const std::string& commandLine);
 // The program name alone, then the arguments as they would follow it.
 void setPlayerArguments(const std::string& arguments);

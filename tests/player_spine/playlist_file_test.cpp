@@ -4,8 +4,11 @@
 
 #include <filesystem>
 
-#include "player/handlers.h"
-#include "player/state.h"
+#include "player/app/app.h"
+#include "player/playback/playback.h"
+#include "player/sources/sources.h"
+#include "player/windows/main/main_window_behaviour.h"
+#include "player/app/settings.h"
 #include "tests/player_spine/player_fixture.h"
 
 namespace spine {
@@ -25,7 +28,7 @@ class PlaylistFile : public support::TempFolderTest {
   }
   void load(const std::string& bytes) {
     ASSERT_TRUE(support::writeFile(temp.file("播放列表.txt"), bytes));
-    player::loadPlaylistFrom(temp.file("播放列表.txt"), 0);
+    player::loadPlaylistFrom(temp.file("播放列表.txt"), player::PlaylistSource::File);
   }
 };
 
@@ -72,17 +75,15 @@ TEST_F(PlaylistFile, StartUpReaderKeepsExistingFilesOnlyInOrderWithDuplicates) {
 
 TEST_F(PlaylistFile, TextModeReadsTheTextByTheSameRules) {
   const std::string a = make("a.mp3"), b = make("b.mp3");
-  player::loadPlaylistFrom(a + "\n" + temp.file("gone.mp3") + "\r\n" + b, 1);
+  player::loadPlaylistFrom(a + "\n" + temp.file("gone.mp3") + "\r\n" + b,
+                           player::PlaylistSource::Text);
   EXPECT_EQ(player::playlist, (fw::TextArray{a, b}));
 }
 
-TEST_F(PlaylistFile, AnUnreadableSourceOrUnknownModeLeavesThePlaylistEmpty) {
+TEST_F(PlaylistFile, AnUnreadableSourceLeavesThePlaylistEmpty) {
   const std::string a = make("a.mp3");
   player::playlist = {a};
-  player::loadPlaylistFrom(temp.file("no playlist.txt"), 0);
-  EXPECT_TRUE(player::playlist.empty());
-  player::playlist = {a};
-  player::loadPlaylistFrom(a, 2);
+  player::loadPlaylistFrom(temp.file("no playlist.txt"), player::PlaylistSource::File);
   EXPECT_TRUE(player::playlist.empty());
 }
 

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "framework/tray.h"
-#include "player/handlers.h"
-#include "player/state.h"
+#include "player/app/app.h"
+#include "player/playback/playback.h"
+#include "player/sources/sources.h"
+#include "player/windows/main/main_window_behaviour.h"
+#include "player/app/settings.h"
 #include "tests/player_spine/player_fixture.h"
 #include "tests/support/wait.h"
 

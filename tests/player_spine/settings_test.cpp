@@ -1,8 +1,9 @@
 // The settings file: value rules of its keys and the scan of its extension lists.
 #include <gtest/gtest.h>
 
-#include "player/settings.h"
-#include "player/state.h"
+#include "player/app/settings.h"
+#include "player/app/app.h"
+#include "player/playback/playback.h"
 #include "tests/support/temp_folder.h"
 
 namespace spine {

@@ -4,9 +4,11 @@
 #include <algorithm>
 
 #include "framework/program.h"
-#include "player/handlers.h"
-#include "player/startup.h"
-#include "player/state.h"
+#include "player/app/app.h"
+#include "player/playback/playback.h"
+#include "player/sources/sources.h"
+#include "player/windows/main/main_window_behaviour.h"
+#include "player/app/settings.h"
 #include "tests/player_spine/player_fixture.h"
 #include "tests/support/child.h"
 #include "tests/support/wait.h"

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "framework/files.h"
-#include "player/state.h"
+#include "player/app/app.h"
+#include "player/app/settings.h"
+#include "player/playback/playback.h"
 #include "tests/player_spine/player_fixture.h"
 
 namespace spine {

@@ -1,9 +1,10 @@
-#include "player/settings.h"
+#include "player/app/settings.h"
 
 #include "framework/files.h"
 #include "framework/ini.h"
-#include "player/main_window.h"
-#include "player/state.h"
+#include "player/app/app.h"
+#include "player/playback/playback.h"
+#include "player/windows/main/main_window.h"
 
 namespace player {
 

@@ -12,7 +12,7 @@ fw::Text mediaPathFromArguments(const fw::TextArray& arguments);
 
 // Reads this process's arguments; when there is at least one, their media path
 // becomes playlist entry 1 and currentIndex 1, whether or not it names
-// anything. Returns 1: start-up goes on.
-int handOffToRunningInstance();
+// anything. True: start-up goes on in this process.
+bool handOffToRunningInstance();
 
 }  // namespace player

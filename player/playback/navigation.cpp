@@ -2,11 +2,12 @@
 
 #include <cstdlib>
 
+#include "engine/engine_items.h"
 #include "framework/files.h"
-#include "player/handlers.h"
-#include "player/main_window.h"
-#include "player/settings.h"
-#include "player/state.h"
+#include "player/app/app.h"
+#include "player/app/settings.h"
+#include "player/playback/playback.h"
+#include "player/windows/main/main_window.h"
 
 namespace player {
 namespace {
@@ -130,13 +131,13 @@ void advanceAfterEnd() {
 void togglePlayPause() {
   if (engineReady == 0) return;
   switch (playerEngine->getState()) {
-    case 1:
-    case 4:
-    case 5:
+    case engine::kOpening:
+    case engine::kState4:
+    case engine::kPlaying:
       playerEngine->pause();
       break;
-    case 2:
-    case 3:
+    case engine::kState2:
+    case engine::kPaused:
       playerEngine->play();
       break;
     default:

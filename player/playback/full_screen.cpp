@@ -1,13 +1,13 @@
-#include "player/full_screen.h"
+#include "player/playback/full_screen.h"
 
 #include <windows.h>
 
 #include <cstring>
 
 #include "framework/windows_routines.h"
-#include "player/handlers.h"
-#include "player/main_window.h"
-#include "player/state.h"
+#include "player/app/app.h"
+#include "player/playback/playback.h"
+#include "player/windows/main/main_window.h"
 
 namespace player {
 

@@ -1,27 +1,20 @@
-#include "player/startup.h"
+#include "player/app/app.h"
 
+#include "engine/engine_items.h"
 #include "framework/files.h"
 #include "framework/image.h"
 #include "framework/modal.h"
 #include "framework/program.h"
 #include "framework/windows_routines.h"
-#include "player/hand_over.h"
-#include "player/handlers.h"
-#include "player/main_window.h"
-#include "player/playlist_file.h"
-#include "player/settings.h"
-#include "player/state.h"
+#include "player/app/hand_over.h"
+#include "player/app/settings.h"
+#include "player/playback/playback.h"
+#include "player/sources/sources.h"
+#include "player/windows/main/geometry.h"
+#include "player/windows/main/main_window.h"
 
 namespace player {
 namespace {
-
-// The engine's video window fills the window between the 40-pixel top bar and
-// the 70-pixel bottom bar.
-constexpr int kVideoTop = 40;
-constexpr int kBarsHeight = 110;
-
-// Engine item: the audio output device.
-constexpr int32_t kAudioDeviceItem = 11;
 
 constexpr int kHintDurationMs = 5000;
 
@@ -74,10 +67,7 @@ void constructGlobals() {
   playlist.clear();
   dlnaSkipTypes.clear();
   dlnaConvertTypes.clear();
-  playlistCopy.clear();
-  liveChannelAddresses.clear();
   durationParts = {0, 0, 0, 0};
-  formatExtensions.clear();
 }
 
 void destructGlobals() {
@@ -86,12 +76,11 @@ void destructGlobals() {
     delete playerEngine;
     playerEngine = nullptr;
   }
-  for (fw::TextArray* list : {&playlist, &dlnaSkipTypes, &dlnaConvertTypes, &playlistCopy,
-                              &droppedFiles, &liveChannelAddresses, &formatExtensions}) {
+  for (fw::TextArray* list : {&playlist, &dlnaSkipTypes, &dlnaConvertTypes}) {
     fw::TextArray().swap(*list);
   }
   for (fw::Text* text : {&settingsPath, &loopMode, &autoSizeSetting, &audioDeviceSetting,
-                         &overwriteOnDrop, &closeToTray, &progId, &playerExePath}) {
+                         &overwriteOnDrop, &closeToTray}) {
     fw::Text().swap(*text);
   }
   fw::Bytes().swap(logoPicture);
@@ -108,7 +97,7 @@ void startPlayer() {
     playFirstEntry();
     return;
   }
-  loadPlaylistFrom(fw::currentDirectory() + "\\" + kPlaylistFileName, 0);
+  loadPlaylistFrom(fw::currentDirectory() + "\\" + kPlaylistFileName, PlaylistSource::File);
   if (!playlist.empty()) playFirstEntry();
 }
 
@@ -116,7 +105,9 @@ void initEngineAndSettings() {
   MainWindow& window = mainWindow();
   const int width = window.width();
   const int height = window.height();
-  engineReady = playerEngine->create(window.handle(), 0, kVideoTop, width, height - kBarsHeight,
+  // The engine's video window fills what the two bars leave.
+  engineReady = playerEngine->create(window.handle(), 0, geometry::kVideoTop, width,
+                                     height - geometry::kBarsHeight,
                                      engineMessageCallback, engineStateCallback,
                                      engineOpenedCallback, 0, 0, 0, 0, 0);
   if (engineReady == 0) {
@@ -126,7 +117,7 @@ void initEngineAndSettings() {
   giveEngineItsLogo();
   hintDuration = kHintDurationMs;
   readStartSettings();
-  if (!audioDeviceSetting.empty()) playerEngine->setConfig(kAudioDeviceItem, audioDeviceSetting);
+  if (!audioDeviceSetting.empty()) playerEngine->setConfig(engine::kAudioDevice, audioDeviceSetting);
   loadDlnaSkipTypes();
   loadDlnaConvertTypes();
   window.音量滑块条.setPosition(defaultVolume);

@@ -6,7 +6,7 @@
 // without "/" (播放/暂停(&A) is 播放暂停, 显示/关闭实时帧率(&F) is 显示关闭实时帧率).
 // The description itself (placement, artwork, every event binding) is in
 // main_window.cpp; the behaviour of the window's own handlers in
-// main_window_behaviour.cpp.
+// main_window_behaviour.cpp; its figures in geometry.h.
 #include "framework/window.h"
 
 namespace player {
@@ -82,5 +82,16 @@ class MainWindow : public fw::Window {
 MainWindow& mainWindow();
 // False before the main window is constructed and after it is gone.
 bool mainWindowExists();
+
+extern int gripResizing;   // a resize from the corner grip is running
+
+// Places every unit and the engine's video window from the window's size.
+void layoutMainWindow();
+// The units alone as layoutMainWindow places them, the engine's video window
+// left where it is (full screen places it itself).
+void layoutMainWindowUnits();
+// Leaves a screen-sized window to playerWidth × playerHeight, or else toggles
+// between normal and maximised (work area). Clears isFullScreen first.
+void toggleMaximize();
 
 }  // namespace player

@@ -16,6 +16,17 @@ struct SettingKey {
 
 inline constexpr char kSettingsFileName[] = "设置.txt";
 
+// The values read from section 设置 at start-up (only when the engine exists);
+// 0 or the empty text until then.
+extern int defaultVolume;            // 默认音量
+extern int playerWidth;              // 播放器宽度: the remembered normal window size
+extern int playerHeight;             // 播放器高度
+extern int seekStepMs;               // 快进毫秒数
+extern fw::Text autoSizeSetting;     // 自动调整尺寸
+extern fw::Text audioDeviceSetting;  // 音频输出设备 as read at start-up
+extern fw::Text overwriteOnDrop;     // 拖放时覆盖播放列表
+extern fw::Text closeToTray;         // 关闭时最小化到托盘
+
 // Section 设置.
 inline constexpr SettingKey kHandOverLimitKey{"设置", "限定运行时间", "1000"};   // ms
 inline constexpr SettingKey kDefaultVolumeKey{"设置", "默认音量", "80"};

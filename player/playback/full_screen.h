@@ -1,6 +1,6 @@
 #pragma once
 // Full screen over one or several monitors. toggleFullScreen, enterFullScreen
-// and leaveFullScreen are declared in player/handlers.h.
+// and leaveFullScreen are declared in playback.h.
 #include <vector>
 
 #include "framework/text.h"

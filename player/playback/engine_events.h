@@ -1,7 +1,6 @@
 #pragma once
-// The player's side of the engine's three callbacks (declared with them in
-// player/handlers.h): keys and clicks on the video, state changes, and the
-// medium being opened.
+// The player's side of the engine's three callbacks (declared in playback.h):
+// keys and clicks on the video, state changes, and the medium being opened.
 #include <cstdint>
 
 namespace player {

@@ -1,6 +1,6 @@
 #pragma once
 // Progress display, seeking, volume, on-video hints and the frame-rate
-// readout; the handlers are declared in player/handlers.h.
+// readout; the handlers are declared in playback.h.
 #include <cstdint>
 
 #include "framework/text.h"

@@ -1,9 +1,7 @@
-#include "player/playlist_file.h"
-
 #include "framework/files.h"
-#include "player/handlers.h"
-#include "player/main_window.h"
-#include "player/state.h"
+#include "player/playback/playback.h"
+#include "player/sources/sources.h"
+#include "player/windows/main/main_window.h"
 
 namespace player {
 namespace {
@@ -22,17 +20,17 @@ bool namesExistingFile(const fw::Text& line) {
 
 }  // namespace
 
-void loadPlaylistFrom(const fw::Text& source, int mode) {
+void loadPlaylistFrom(const fw::Text& source, PlaylistSource kind) {
   playlist.clear();
   auto take = [](fw::Text line) {
     if (namesExistingFile(line)) playlist.push_back(std::move(line));
   };
-  if (mode == 0) {
+  if (kind == PlaylistSource::File) {
     fw::InputFile file;
     if (!file.open(source)) return;
     forEachLine(file, take);
     file.close();
-  } else if (mode == 1) {
+  } else {
     fw::MemoryFile memory;
     memory.write(source);
     forEachLine(memory, take);

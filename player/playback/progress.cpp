@@ -1,9 +1,11 @@
-#include "player/progress.h"
+#include "player/playback/progress.h"
 
+#include "engine/engine_items.h"
 #include "framework/modal.h"
-#include "player/handlers.h"
-#include "player/main_window.h"
-#include "player/state.h"
+#include "player/app/app.h"
+#include "player/app/settings.h"
+#include "player/playback/playback.h"
+#include "player/windows/main/main_window.h"
 
 namespace player {
 namespace {
@@ -11,7 +13,6 @@ namespace {
 constexpr int kHintLeft = 10;
 constexpr int kHintTop = 10;
 constexpr int kFrameRateInterval = 1000;
-constexpr int32_t kFrameRateItem = 121;
 
 Text clockFields(int64_t hours, int64_t minutes, int64_t seconds) {
   return fw::twoDigit(hours) + ":" + fw::twoDigit(minutes) + ":" + fw::twoDigit(seconds);
@@ -83,7 +84,7 @@ void hideHint() {
 }
 
 void onProgressTimer() {
-  if (playerEngine->getState() == 5) updateProgressLabel();
+  if (playerEngine->getState() == engine::kPlaying) updateProgressLabel();
 }
 
 void updateProgressLabel() {
@@ -148,13 +149,13 @@ void toggleFrameRateDisplay() {
 }
 
 void showFrameRate() {
-  if (playerEngine->getState() != 5) {
+  if (playerEngine->getState() != engine::kPlaying) {
     // The readout switches itself off as soon as nothing plays.
     mainWindow().实时帧率时钟.setInterval(0);
     playerEngine->hideOverlayText();
     return;
   }
-  playerEngine->showOverlayText(playerEngine->getConfig(kFrameRateItem), 5, 0);
+  playerEngine->showOverlayText(playerEngine->getConfig(engine::kFrameRate), 5, 0);
 }
 
 void onDurationSliderKey(int, int) {

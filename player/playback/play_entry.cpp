@@ -1,10 +1,11 @@
-#include "player/play_entry.h"
+#include "player/playback/play_entry.h"
 
+#include "engine/engine_items.h"
 #include "framework/files.h"
 #include "framework/process.h"
-#include "player/handlers.h"
-#include "player/main_window.h"
-#include "player/state.h"
+#include "player/app/app.h"
+#include "player/playback/playback.h"
+#include "player/windows/main/main_window.h"
 
 namespace player {
 namespace {
@@ -27,15 +28,15 @@ class PlayEntryScope {
   PlayEntryScope& operator=(const PlayEntryScope&) = delete;
 };
 
-int extensionIsListed(const Text& entry, const TextArray& list) {
-  if (list.empty()) return 0;
+bool extensionIsListed(const Text& entry, const TextArray& list) {
+  if (list.empty()) return false;
   TextArray segments = fw::splitText(entry, ".");
-  if (segments.empty()) return 0;
+  if (segments.empty()) return false;
   const Text extension = "." + segments.back();
   for (const Text& element : list) {
-    if (extension == element) return 1;
+    if (extension == element) return true;
   }
-  return 0;
+  return false;
 }
 
 bool skipChainMayGoOn() {
@@ -46,9 +47,9 @@ bool skipChainMayGoOn() {
 
 }  // namespace
 
-int isDlnaSkippedType(const Text& entry) { return extensionIsListed(entry, dlnaSkipTypes); }
+bool isDlnaSkippedType(const Text& entry) { return extensionIsListed(entry, dlnaSkipTypes); }
 
-int isDlnaConvertType(const Text& entry) { return extensionIsListed(entry, dlnaConvertTypes); }
+bool isDlnaConvertType(const Text& entry) { return extensionIsListed(entry, dlnaConvertTypes); }
 
 Text dlnaConversionDestination(const Text& entry) {
   TextArray segments = fw::splitText(entry, ".");
@@ -61,20 +62,20 @@ Text dlnaConversionDestination(const Text& entry) {
   return destination;
 }
 
-int convertForDlna(const Text& source, const Text& destination) {
-  if (!fw::fileExists(source)) return 0;
-  if (fw::hasFolderBit(source)) return 0;
-  if (fw::fileExists(destination)) return 1;
+bool convertForDlna(const Text& source, const Text& destination) {
+  if (!fw::fileExists(source)) return false;
+  if (fw::hasFolderBit(source)) return false;
+  if (fw::fileExists(destination)) return true;
   const Text commandLine =
       fw::currentDirectory() + "\\kelvane.exe \"" + source + "\" \"" + destination + "\"";
-  return fw::runProgramAndWait(commandLine) ? 1 : 0;
+  return fw::runProgramAndWait(commandLine);
 }
 
 void playEntry(Text entry) {
   PlayEntryScope scope;
   MainWindow& window = mainWindow();
 
-  if (playerEngine->getState() != 0) playerEngine->close();
+  if (playerEngine->getState() != engine::kIdle) playerEngine->close();
   reachedByNext = 0;
 
   TextArray names = fw::splitText(entry, "\\");
@@ -83,14 +84,14 @@ void playEntry(Text entry) {
     window.setCaption(names.back());
   }
 
-  const Text renderer = playerEngine->getConfig(1803);
-  const int skip = renderer.empty() ? 0 : isDlnaSkippedType(entry);
-  if (skip == 1) {
+  const Text renderer = playerEngine->getConfig(engine::kDlnaRenderer);
+  const bool skip = !renderer.empty() && isDlnaSkippedType(entry);
+  if (skip) {
     ++skipsInARow;
     if (skipChainMayGoOn()) playNextEntry();
-  } else if (isDlnaConvertType(entry) == 1 && !renderer.empty()) {
+  } else if (isDlnaConvertType(entry) && !renderer.empty()) {
     const Text destination = dlnaConversionDestination(entry);
-    if (convertForDlna(entry, destination) == 1) {
+    if (convertForDlna(entry, destination)) {
       // The converted file stands in for the source from now on; an entry
       // typed in while no element is current has nothing to replace.
       if (Text* element = playlistEntry(currentIndex)) *element = destination;

@@ -1,12 +1,15 @@
-#include "player/engine_events.h"
+#include "player/playback/engine_events.h"
 
 #include <windows.h>
 
+#include "engine/engine_items.h"
 #include "framework/windows_routines.h"
-#include "player/handlers.h"
-#include "player/main_window.h"
-#include "player/progress.h"
-#include "player/state.h"
+#include "player/app/app.h"
+#include "player/app/settings.h"
+#include "player/playback/playback.h"
+#include "player/playback/progress.h"
+#include "player/windows/main/geometry.h"
+#include "player/windows/main/main_window.h"
 
 namespace player {
 namespace {
@@ -19,11 +22,10 @@ constexpr int32_t kEscape = 27;
 constexpr int32_t kUp = 38;
 constexpr int32_t kDown = 40;
 
-// Height of the top bar and the control bar together; the window size of a
-// medium without video; the size under which a video keeps the window as it is.
-constexpr int kBarsHeight = 110;
+// The window size of a medium without video (the two bars alone); the size
+// under which a video keeps the window as it is.
 constexpr int kAudioOnlyWidth = 650;
-constexpr int kAudioOnlyHeight = 110;
+constexpr int kAudioOnlyHeight = geometry::kBarsHeight;
 constexpr int kSmallVideo = 400;
 
 constexpr int kFastProgressInterval = 500;
@@ -36,11 +38,11 @@ void moveControlBar(HWND insertAfter) {
 
 // Pause while playing, play while paused; false in any other state.
 bool playPauseOnVideo() {
-  if (playerEngine->getState() == 5) {
+  if (playerEngine->getState() == engine::kPlaying) {
     playerEngine->pause();
     return true;
   }
-  if (playerEngine->getState() == 3) {
+  if (playerEngine->getState() == engine::kPaused) {
     playerEngine->play();
     return true;
   }
@@ -64,7 +66,7 @@ void onTabKey() {
   }
 }
 
-int engineEndCode() { return fw::textToInt(playerEngine->getConfig(7)); }
+int engineEndCode() { return fw::textToInt(playerEngine->getConfig(engine::kEndCode)); }
 
 void startProgress(int interval) {
   mainWindow().时钟_标记播放进度.setInterval(interval);
@@ -139,11 +141,11 @@ void onEngineWindowMessage(int32_t message, int32_t wParam, int32_t lParam) {
 }
 
 void onEngineStateChanged(int32_t oldState, int32_t newState) {
-  if (oldState == 1 && newState == 0 && engineEndCode() < 0) {
+  if (oldState == engine::kOpening && newState == engine::kIdle && engineEndCode() < 0) {
     playNextEntry();
     return;
   }
-  if (newState == 5 && openPending == 1) {
+  if (newState == engine::kPlaying && openPending == 1) {
     if (reachedByNext == 0) {
       startProgress(kFastProgressInterval);
     } else {
@@ -154,7 +156,10 @@ void onEngineStateChanged(int32_t oldState, int32_t newState) {
     if (autoSizeSetting == "真") autoSizeToVideo();
     return;
   }
-  if (oldState == 6 && newState == 0 && engineEndCode() == 0) advanceAfterEnd();
+  if (oldState == engine::kClosing && newState == engine::kIdle &&
+      engineEndCode() == engine::kEndNatural) {
+    advanceAfterEnd();
+  }
 }
 
 void onMediaOpened() { showMediaDuration(); }
@@ -189,13 +194,13 @@ void autoSizeToVideo() {
     isFullScreen = 0;
     return;
   }
-  if (height < fw::win::GetSystemMetrics(SM_CYSCREEN) - kBarsHeight &&
+  if (height < fw::win::GetSystemMetrics(SM_CYSCREEN) - geometry::kBarsHeight &&
       width < fw::win::GetSystemMetrics(SM_CXSCREEN)) {
     isFullScreen = 0;
     playerHeight = height;
     playerWidth = width;
     window.setWidth(width);
-    window.setHeight(height + kBarsHeight);
+    window.setHeight(height + geometry::kBarsHeight);
     window.setStartState(fw::kStateCentred);
     return;
   }

@@ -1,12 +1,17 @@
 // The main window as described: its settings, every unit with its placement,
 // artwork and bound events, and its two pop-up menus. Units of a bar are
 // placed in the bar's own pixels; layoutMainWindow moves them with the size.
-#include "player/main_window.h"
-
 #include "assets/assets.h"
-#include "player/handlers.h"
+#include "player/app/app.h"
+#include "player/playback/playback.h"
+#include "player/sources/sources.h"
+#include "player/windows/main/geometry.h"
+#include "player/windows/main/main_window.h"
+#include "player/windows/main/main_window_behaviour.h"
+
 
 namespace player {
+using namespace geometry;
 namespace {
 
 MainWindow* theMainWindow = nullptr;
@@ -21,7 +26,7 @@ MainWindow& mainWindow() { return *theMainWindow; }
 bool mainWindowExists() { return theMainWindow != nullptr; }
 
 MainWindow::MainWindow()
-    : Window({.left = 50, .top = 50, .width = 800, .height = 560,
+    : Window({.left = 50, .top = 50, .width = kWindowWidth, .height = kWindowHeight,
               .caption = "Quorle播放器",
               .border = fw::Border::None,
               .opensCentred = true,
@@ -35,7 +40,7 @@ MainWindow::MainWindow()
               .onTrayEvent = onTrayEvent}),
 
       // ---- top bar ----
-      顶部背景(this, {.left = 0, .top = 0, .width = 800, .height = 40,
+      顶部背景(this, {.left = 0, .top = 0, .width = kWindowWidth, .height = kTopBarHeight,
                       .picture = assets::topBar,
                       .onLeftDown = onTopBarMouseDown, .onDoubleClick = onTopBarDoubleClick}),
       图形按钮1(this, {.parent = &顶部背景, .left = 0, .top = -7, .width = 120, .height = 46,
@@ -73,14 +78,16 @@ MainWindow::MainWindow()
       通用对话框1(this, {.parent = &顶部背景, .left = 698, .top = 5, .width = 26, .height = 26}),
 
       // ---- video area: covered by the engine's own video window ----
-      图片框1(this, {.left = 0, .top = 40, .width = 800, .height = 450,
+      图片框1(this, {.left = 0, .top = kVideoTop, .width = kWindowWidth,
+                     .height = kWindowHeight - kBarsHeight,
                      .picture = assets::videoLogo}),
 
       // ---- bottom bar ----
-      图片框2(this, {.left = 0, .top = 490, .width = 800, .height = 70,
+      图片框2(this, {.left = 0, .top = kWindowHeight - kBottomBarHeight, .width = kWindowWidth,
+                     .height = kBottomBarHeight,
                      .background = kBottomBarColour,
                      .onMouseMove = updateMainMoveMode, .onLeftDown = startMainResize}),
-      时长滑块条(this, {.parent = &图片框2, .left = 0, .top = 0, .width = 800, .height = 11,
+      时长滑块条(this, {.parent = &图片框2, .left = 0, .top = 0, .width = kWindowWidth, .height = 11,
                         .minimum = 0, .maximum = 100, .position = 0,
                         .trackPicture = assets::durationTrack,
                         .fillPicture = assets::durationFill,

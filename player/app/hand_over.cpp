@@ -1,6 +1,7 @@
-#include "player/hand_over.h"
+#include "player/app/hand_over.h"
 
-#include "player/state.h"
+#include "framework/program.h"
+#include "player/playback/playback.h"
 
 namespace player {
 
@@ -15,14 +16,14 @@ fw::Text mediaPathFromArguments(const fw::TextArray& arguments) {
   return fw::trimLeadingSpaces(path);
 }
 
-int handOffToRunningInstance() {
+bool handOffToRunningInstance() {
   fw::TextArray arguments = fw::commandLineArguments();
   fw::Text path = mediaPathFromArguments(arguments);
   if (!arguments.empty()) {
     playlist.push_back(path);
     currentIndex = 1;
   }
-  return 1;
+  return true;
 }
 
 }  // namespace player

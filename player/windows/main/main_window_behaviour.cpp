@@ -4,20 +4,19 @@
 
 #include "assets/assets.h"
 #include "framework/windows_routines.h"
-#include "player/handlers.h"
-#include "player/main_window.h"
-#include "player/settings.h"
-#include "player/state.h"
+#include "player/app/app.h"
+#include "player/app/settings.h"
+#include "player/playback/playback.h"
+#include "player/windows/main/geometry.h"
+#include "player/windows/main/main_window.h"
+#include "player/windows/main/main_window_behaviour.h"
 
 namespace player {
-namespace {
+using namespace geometry;
 
-constexpr int kTopBarHeight = 40;
-constexpr int kBottomBarHeight = 70;
-// The video area is what the two bars leave.
-constexpr int kBarsHeight = kTopBarHeight + kBottomBarHeight;
-// The grip is the bottom bar's last 10 pixels in both directions.
-constexpr int kGripSize = 10;
+int gripResizing = 0;
+
+namespace {
 
 constexpr char kTrayTip[] = "Quorle多媒体播放器";
 
@@ -53,21 +52,19 @@ void layoutMainWindowUnits() {
   w.图片框2.setWidth(w.width());
   w.图片框2.setTop(w.height() - kBottomBarHeight);
 
-  w.关闭图形按钮.setLeft(w.width() - 17);
-  w.最大化图形按钮.setLeft(w.width() - 44);
-  w.最小化图形按钮.setLeft(w.width() - 71);
+  w.关闭图形按钮.setLeft(w.width() - kCloseButtonFromRight);
+  w.最大化图形按钮.setLeft(w.width() - kMaximiseButtonFromRight);
+  w.最小化图形按钮.setLeft(w.width() - kMinimiseButtonFromRight);
 
-  // The transport buttons stay grouped round the play/pause button in the
-  // middle of the bar; the volume and full-screen controls keep to its right end.
-  w.暂停按钮.setLeft(truncated(w.图片框2.width() / 2.0 - 24.5));
-  w.上一个按钮.setLeft(w.暂停按钮.left() - 56);
-  w.停止按钮.setLeft(w.上一个按钮.left() - 73);
-  w.下一个按钮.setLeft(w.暂停按钮.left() + 65);
-  w.打开媒体文件按钮.setLeft(w.下一个按钮.left() + 73);
-  w.音量按钮.setLeft(w.图片框2.width() - 172);
-  w.音量滑块条.setLeft(w.图片框2.width() - 150);
-  w.全屏按钮.setLeft(w.图片框2.width() - 40);
-  w.进度标签.setLeft(5);
+  w.暂停按钮.setLeft(truncated(w.图片框2.width() / 2.0 - kPlayPauseHalfWidth));
+  w.上一个按钮.setLeft(w.暂停按钮.left() - kPreviousBeforePlayPause);
+  w.停止按钮.setLeft(w.上一个按钮.left() - kStopBeforePrevious);
+  w.下一个按钮.setLeft(w.暂停按钮.left() + kNextAfterPlayPause);
+  w.打开媒体文件按钮.setLeft(w.下一个按钮.left() + kOpenAfterNext);
+  w.音量按钮.setLeft(w.图片框2.width() - kMuteFromRight);
+  w.音量滑块条.setLeft(w.图片框2.width() - kVolumeFromRight);
+  w.全屏按钮.setLeft(w.图片框2.width() - kFullScreenFromRight);
+  w.进度标签.setLeft(kProgressLabelLeft);
 }
 
 void toggleMaximize() {

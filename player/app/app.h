@@ -1,0 +1,51 @@
+#pragma once
+// The player from process start to its first playback, its one way out, and
+// the state that lives as long as the process: the engine and the settings
+// file's path. The settings read at start-up are in player/app/settings.h.
+#include "engine/player_engine.h"
+#include "framework/text.h"
+
+namespace player {
+
+extern PlayerEngine* playerEngine;   // the one engine binding object
+extern int engineReady;              // what create returned at start-up; 0: no engine
+extern fw::Text settingsPath;        // full path of "设置.txt", built once at start-up
+extern fw::Bytes logoPicture;        // the video area's picture, taken at start-up
+
+// The engine's logo, kept in the folder named by the environment variable
+// "temp" and written from the video area's picture when it is missing.
+inline constexpr char kLogoFileName[] = "Quorle播放器.BMP";
+
+// The process's start: the framework, the globals, the main window (whose
+// created event runs startPlayer), then the message loop. Returns 0 when the
+// loop ends.
+int programEntry();
+
+// constructGlobals, before any window exists.
+void initGlobals();
+// destructGlobals; the framework's exit routine.
+void cleanupGlobals();
+// Builds playerEngine and empties the lists of the player's state.
+void constructGlobals();
+// Finalises and frees playerEngine and releases every text and list.
+void destructGlobals();
+
+// The main window's created event: settings path, hand-over, engine and
+// settings, display kept awake, first playback.
+void startPlayer();
+// The engine inside the main window with the three callbacks, then (only when
+// it exists) its logo, the settings, audio device, volume, window size and
+// loop mode. Without an engine: one message box, and nothing else.
+void initEngineAndSettings();
+// Asks the system to keep the display on until the process ends.
+void keepDisplayAwake();
+
+// Closes the medium, removes the tray icon in tray mode and ends the process
+// with exit code 0. Never returns (under a test seam it returns once the end
+// has been requested). The engine is never destroyed.
+void shutDown();
+// Menu 文件 > 退出程序(&X) and menu 操作 > 退出(&X): shutDown alone.
+void onExitMenu();
+void onExitOperationMenu();
+
+}  // namespace player

@@ -1,0 +1,20 @@
+#include "player/app/app.h"
+#include "player/app/settings.h"
+
+namespace player {
+
+PlayerEngine* playerEngine = nullptr;
+int engineReady = 0;
+fw::Text settingsPath;
+fw::Bytes logoPicture;
+
+int defaultVolume = 0;
+int playerWidth = 0;
+int playerHeight = 0;
+int seekStepMs = 0;
+fw::Text autoSizeSetting;
+fw::Text audioDeviceSetting;
+fw::Text overwriteOnDrop;
+fw::Text closeToTray;
+
+}  // namespace player
