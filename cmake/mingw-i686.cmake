@@ -1,5 +1,6 @@
-# Cross-compiles for 32-bit Windows (the programs users install) with the posix
-# thread model of MinGW-w64 (GoogleTest needs std::mutex, which the win32 model lacks).
+# Cross-compiles for 32-bit Windows (the programs users install, and the 32-bit test
+# flavour where the machine runs 32-bit code) with the posix thread model of
+# MinGW-w64 (GoogleTest needs std::mutex, which the win32 model lacks).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)

@@ -1,5 +1,6 @@
-# The test flavour: the same sources for 64-bit Windows, which Wine runs natively
-# on machines whose kernel cannot execute 32-bit code (see README, Testing).
+# The 64-bit test flavour: the same sources for 64-bit Windows, which Wine runs
+# on every machine, including those that cannot execute 32-bit code (see README,
+# Testing).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)

@@ -1,7 +1,10 @@
-# Sourced by tools/test and tools/run (after setting `here` and `build`): the two
-# build folders, and a display and a wineserver of this run's own, each stopped
-# when the script exits (by its process id, or by `wineserver -k` for this prefix
-# only; other runs on the machine keep theirs).
+# Sourced by tools/test and tools/run (after setting `here` and `build`): the build
+# folders, and displays and wineservers of this run's own, each stopped when the
+# script exits (by its process id, or by `wineserver -k` for that prefix only;
+# other runs on the machine keep theirs).
+
+# shellcheck source=tools/arch32.sh
+source "$here/tools/arch32.sh"
 
 export QUORLE_DEPS_ROOT=${QUORLE_DEPS_ROOT:-$here/build/deps}
 quorle_jobs=${QUORLE_JOBS:-$(nproc)}
@@ -25,41 +28,51 @@ build_product() {
   cmake --build "$build/product" -j "$quorle_jobs"
 }
 
-# The same sources for 64-bit Windows, with the tests (BUILD/test64); TARGETS
-# limit the build.
-build_test64() {
-  configure "$build/test64" mingw-x86_64.cmake -DQUORLE_TESTS=ON
-  cmake --build "$build/test64" -j "$quorle_jobs" ${1:+--target "$@"}
+# A test flavour: the sources with the tests, for one architecture, in BUILD/NAME.
+# test64 is built for 64-bit Windows, test32 for 32-bit Windows, as shipped (it
+# runs only where the machine runs 32-bit code). TARGETS limit the build.
+build_flavour() {
+  local name=$1 toolchain
+  shift
+  case $name in
+    test64) toolchain=mingw-x86_64.cmake ;;
+    test32) toolchain=mingw-i686.cmake ;;
+    *) echo "unknown test flavour '$name' (test64 or test32)" >&2; exit 2 ;;
+  esac
+  configure "$build/$name" "$toolchain" -DQUORLE_TESTS=ON
+  cmake --build "$build/$name" -j "$quorle_jobs" ${1:+--target "$@"}
 }
 
-quorle_xvfb_pid=
-quorle_wineprefix=
+quorle_xvfb_pids=()
+quorle_wineprefixes=()
 
 quorle_stop() {
-  if [ -n "$quorle_wineprefix" ]; then
-    WINEPREFIX=$quorle_wineprefix /usr/lib/wine/wineserver64 -k >/dev/null 2>&1 || true
-    quorle_wineprefix=
-  fi
-  if [ -n "$quorle_xvfb_pid" ]; then
-    kill "$quorle_xvfb_pid" 2>/dev/null || true
-    wait "$quorle_xvfb_pid" 2>/dev/null || true
-    quorle_xvfb_pid=
-  fi
+  local prefix pid
+  for prefix in "${quorle_wineprefixes[@]}"; do
+    WINEPREFIX=$prefix /usr/lib/wine/wineserver64 -k >/dev/null 2>&1 || true
+  done
+  quorle_wineprefixes=()
+  for pid in "${quorle_xvfb_pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  quorle_xvfb_pids=()
 }
 trap quorle_stop EXIT
 trap 'exit 130' INT TERM
 
-# Starts Xvfb on a free display (Xvfb picks it itself, so runs started at the same
-# time never share one) and exports DISPLAY.
+# Starts an Xvfb on a free display (Xvfb picks it itself, so runs started at the
+# same time never share one) and exports DISPLAY; each call starts another.
 start_display() {
   local numberfile
   numberfile=$(mktemp)
   Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$numberfile" </dev/null >/dev/null 2>&1 &
-  quorle_xvfb_pid=$!
+  local pid=$!
+  quorle_xvfb_pids+=("$pid")
   local i
   for i in $(seq 100); do
     [ -s "$numberfile" ] && break
-    kill -0 "$quorle_xvfb_pid" 2>/dev/null || break
+    kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
   if [ ! -s "$numberfile" ]; then
@@ -73,21 +86,22 @@ start_display() {
 
 # Keeps one wineserver alive for the prefix for the rest of the script, then
 # prepares the prefix with DISPLAY set (the first Wine process decides the
-# display of every later GUI call).
+# display of every later GUI call, so start the prefix's display first).
 start_wineserver() {
   local prefix=$1
   mkdir -p "$prefix"
   prefix=$(cd "$prefix" && pwd)   # Wine takes absolute paths only
-  local i
+  local i started=0
   for i in $(seq 20); do
     # Fails while a server of an earlier run is still lingering for this prefix.
     if WINEPREFIX=$prefix /usr/lib/wine/wineserver64 -p </dev/null >/dev/null 2>&1; then
-      quorle_wineprefix=$prefix
+      quorle_wineprefixes+=("$prefix")
+      started=1
       break
     fi
     sleep 0.5
   done
-  if [ -z "$quorle_wineprefix" ]; then
+  if [ $started = 0 ]; then
     echo "display: another wineserver keeps serving $prefix; using it" >&2
   fi
   "$(dirname "${BASH_SOURCE[0]}")/wine-run" --prefix "$prefix" --prepare
