@@ -140,4 +140,12 @@ inline std::vector<JournalLine> journalLines(const std::string& text) {
 
 inline std::vector<JournalLine> journalLines() { return journalLines(journal()); }
 
+// The lines of one routine, in order.
+inline std::vector<JournalLine> journalCalls(const std::string& routine) {
+  std::vector<JournalLine> calls;
+  for (JournalLine& line : journalLines())
+    if (!line.empty() && line[0] == routine) calls.push_back(std::move(line));
+  return calls;
+}
+
 }  // namespace standin

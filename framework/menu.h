@@ -4,10 +4,10 @@
 // show nothing until popped up. A caption's "&" marks the access letter; the
 // caption "-" is a separator line.
 //
-//   fw::MenuItem 操作{this, {.caption = "操作", .visible = false}};
-//   fw::MenuItem 播放{this, {.parent = &操作, .caption = "播放(&A)", .onClick = onLiveMenuPlay}};
+//   fw::MenuItem edit{this, {.caption = "编辑", .visible = false}};
+//   fw::MenuItem copy{this, {.parent = &edit, .caption = "复制(&C)", .onClick = onCopy}};
 //   ...
-//   操作.popUp();
+//   edit.popUp();
 #include "framework/units/unit.h"
 
 namespace fw {

@@ -9,7 +9,7 @@
 namespace fw {
 namespace {
 
-constexpr char kOwnerClass[] = "QuorleFrameworkOwner";
+constexpr char kOwnerClass[] = "fw.Owner";
 
 HWND owner = nullptr;
 void (*exitRoutine)() = nullptr;

@@ -75,7 +75,7 @@ struct WindowDescription {
   // primary screen when created.
   bool opensCentred = false;
   bool showInTaskbar = true;
-  // Property 27 at creation (see Window::setDragToMove).
+  // Drag-to-move at creation (see Window::setDragToMove).
   bool dragToMove = false;
   // Esc pressed anywhere in the window destroys it.
   bool escCloses = false;
@@ -109,7 +109,7 @@ class Window : public Unit {
   // that holds the window. Other values do nothing.
   void setStartState(int state);
 
-  // Property 27. While on, a left press on the window's own surface or on one of
+  // Drag-to-move. While on, a left press on the window's own surface or on one of
   // its picture boxes or (non-transparent) labels moves the window as a press on
   // a title bar would, and the press does not reach the unit. While off, presses
   // reach the units. Picture buttons, transparent labels and other kinds never

@@ -18,7 +18,7 @@ struct GridDescription {
   int fixedColumns = 1;   // header columns at the left, drawn as headers
   bool visible = true;
   bool enabled = true;
-  // Event 5: a click on a cell of a row below the fixed rows. The cell becomes
+  // A click on a cell of a row below the fixed rows. The cell becomes
   // the current cell before the handler runs.
   PlainHandler onCellClick;
 };
@@ -30,7 +30,7 @@ class Grid : public Unit {
 
   Grid(Window* window, GridDescription description);
 
-  // Property 17: the number of rows, headers included. Growing adds empty rows;
+  // The number of rows, headers included. Growing adds empty rows;
   // shrinking drops the last rows.
   int rowCount() const { return static_cast<int>(cells_.size()); }
   void setRowCount(int rows);

@@ -22,8 +22,8 @@ struct UnitAccess {
 Unit* unitFromHandle(HWND hwnd);
 
 // Class names of the layer's own windows.
-inline constexpr char kWindowClass[] = "QuorleWindow";
-inline constexpr char kUnitClass[] = "QuorleUnit";
+inline constexpr char kWindowClass[] = "fw.Window";
+inline constexpr char kUnitClass[] = "fw.Unit";
 void registerClasses();
 
 // The font every unit with text uses.

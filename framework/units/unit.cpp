@@ -13,7 +13,7 @@ namespace fw {
 
 namespace {
 
-constexpr char kUnitProperty[] = "QuorleUnit";
+constexpr char kUnitProperty[] = "fw.Unit";
 constexpr UINT_PTR kSubclassId = 0x51;
 
 LRESULT CALLBACK unitWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

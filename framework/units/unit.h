@@ -6,9 +6,9 @@
 // A unit is a member of its window's class, constructed with the window's `this`
 // and one description aggregate:
 //
-//   fw::PictureBox 顶部背景{this, {.left = 0, .top = 0, .width = 800, .height = 40,
-//                                  .picture = assets::topBar,
-//                                  .onDoubleClick = onTopBarDoubleClick}};
+//   fw::PictureBox banner{this, {.left = 0, .top = 0, .width = 400, .height = 40,
+//                                .picture = bannerBytes,
+//                                .onDoubleClick = onBannerDoubleClick}};
 //
 // Members are created as real Win32 windows in declaration order when the window
 // is loaded, so a parent unit must be declared before its children. Until then

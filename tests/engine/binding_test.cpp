@@ -12,6 +12,7 @@
 #include "engine/player_engine.h"
 #include "tests/standin/fixtures.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/ui.h"
 
 namespace {
 
@@ -213,9 +214,7 @@ TEST_F(EngineBindingTest, SetWindowPosMovesTheWindowWithoutTheEngine) {
   ASSERT_TRUE(IsWindow(video));
   const Journal journal = journalOf([&] { engine.setWindowPos(video, HWND_TOP, 5, 6, 300, 200, SWP_NOACTIVATE); });
   EXPECT_TRUE(journal.empty());
-  RECT rect;
-  GetWindowRect(video, &rect);
-  MapWindowPoints(HWND_DESKTOP, host, reinterpret_cast<POINT*>(&rect), 2);
+  const RECT rect = support::rectInParent(video);
   EXPECT_EQ(rect.left, 5);
   EXPECT_EQ(rect.top, 6);
   EXPECT_EQ(rect.right - rect.left, 300);

@@ -34,7 +34,7 @@ class EngineEventsTest : public RoadTest {
   void keyDown(int32_t key) { message(WM_KEYDOWN, key, kKeyDownFlags); }
   void playWav(uint32_t milliseconds = 20000) {
     setPlaylist({wav("clip.wav", milliseconds)});
-    playIndex(1);
+    ASSERT_TRUE(playIndex(1));
     clearJournal();
   }
   int screenWidth = 0;
@@ -142,7 +142,7 @@ TEST_F(EngineEventsTest, MKeyPausesAndMinimises) {
 TEST_F(EngineEventsTest, RightKeySeeksOnReleaseAndAltRightPlaysTheNextEntry) {
   const std::string second = wav("second.wav");
   setPlaylist({wav("first.wav", 20000), second});
-  playIndex(1);
+  ASSERT_TRUE(playIndex(1));
   standin::advanceClock(10000);
   clearJournal();
 

@@ -7,6 +7,7 @@
 #include "player/sources/sources.h"
 #include "player/windows/main/main_window_behaviour.h"
 #include "tests/player_road/road_test.h"
+#include "tests/support/ui.h"
 
 namespace road {
 namespace {
@@ -149,9 +150,7 @@ TEST_F(FullScreenTest, FullScreenButtonIsReachableAtTheBottomAndLeaves) {
   ASSERT_TRUE(controlBarAboveVideo());
 
   // The button's own click, as Windows sends it.
-  HWND button = window().全屏按钮.handle();
-  SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  support::click(window().全屏按钮.handle());
   EXPECT_EQ(player::isFullScreen, 0);
   expectBounds(100, 100, 800, 560, "left by the button");
 }

@@ -36,7 +36,7 @@ class NavigationTest : public RoadTest {
 
 TEST_F(NavigationTest, SequentialNextStopsAtTheLastEntryAndTheEndWrapsToTheFirst) {
   setPlaylist({a, b, c});
-  playIndex(3);
+  ASSERT_TRUE(playIndex(3));
   clearJournal();
 
   player::playNextEntry();
@@ -56,7 +56,7 @@ TEST_F(NavigationTest, SequentialNextMovesOntoAnEntryItCannotPlay) {
   const std::string entries[] = {temp.file("deleted.wav"), "http://example.invalid/clip.mp4"};
   for (const std::string& unplayable : entries) {
     setPlaylist({a, unplayable, c});
-    playIndex(1);
+    ASSERT_TRUE(playIndex(1));
     clearJournal();
 
     player::playNextEntry();
@@ -77,7 +77,7 @@ TEST_F(NavigationTest, SequentialNextMovesOntoAnEntryItCannotPlay) {
 TEST_F(NavigationTest, NaturalEndPlaysTheNextEntryWithoutAnExistenceTest) {
   const std::string address = "http://example.invalid/clip.mp4";
   setPlaylist({a, address});
-  playIndex(1);
+  ASSERT_TRUE(playIndex(1));
   clearJournal();
 
   endNaturally();
@@ -90,7 +90,7 @@ TEST_F(NavigationTest, NaturalEndPlaysTheNextEntryWithoutAnExistenceTest) {
 TEST_F(NavigationTest, RandomModeWithOneEntryDoesNothingMore) {
   player::loopMode = std::string("1");
   setPlaylist({a});
-  playIndex(1);
+  ASSERT_TRUE(playIndex(1));
   clearJournal();
 
   player::playNextEntry();
@@ -107,7 +107,7 @@ TEST_F(NavigationTest, RandomModeWithOneEntryDoesNothingMore) {
 TEST_F(NavigationTest, RandomModeChoosesOneBasedFromTheRuntimeGenerator) {
   player::loopMode = std::string("1");
   setPlaylist({a, b});
-  playIndex(1);
+  ASSERT_TRUE(playIndex(1));
 
   player::playNextEntry();
   ASSERT_TRUE(currentIndex == 1 || currentIndex == 2) << currentIndex;
@@ -134,7 +134,7 @@ TEST_F(NavigationTest, RandomModeChoosesOneBasedFromTheRuntimeGenerator) {
 TEST_F(NavigationTest, RepeatOneRestartsTheCurrentEntryAndPreviousStillMovesBack) {
   player::loopMode = std::string("2");
   setPlaylist({a, b});
-  playIndex(2);
+  ASSERT_TRUE(playIndex(2));
   clearJournal();
 
   player::playNextEntry();
@@ -221,7 +221,7 @@ TEST_F(NavigationTest, EmptyPlaylist) {
 
 TEST_F(NavigationTest, CommandsDoNothingWithoutAnEngine) {
   setPlaylist({a, b});
-  playIndex(1);
+  ASSERT_TRUE(playIndex(1));
   player::engineReady = 0;
   clearJournal();
 
@@ -236,7 +236,7 @@ TEST_F(NavigationTest, CommandsDoNothingWithoutAnEngine) {
 
 TEST_F(NavigationTest, LoopModeItemsCheckThemselvesAndWriteTheSetting) {
   setPlaylist({a, b});
-  playIndex(1);
+  ASSERT_TRUE(playIndex(1));
   struct Case {
     void (*select)();
     const char* mode;
@@ -263,7 +263,7 @@ TEST_F(NavigationTest, LoopModeItemsCheckThemselvesAndWriteTheSetting) {
 
 TEST_F(NavigationTest, PlayPauseFollowsTheEngineState) {
   setPlaylist({a});
-  playIndex(1);
+  ASSERT_TRUE(playIndex(1));
   standin::setItem(engineHandle, 7, "1");
   struct Case {
     int state;
@@ -284,7 +284,7 @@ TEST_F(NavigationTest, PlayPauseFollowsTheEngineState) {
 
 TEST_F(NavigationTest, CloseVideoEmptiesTheDisplayButKeepsTheEntry) {
   setPlaylist({a, b});
-  playIndex(2);
+  ASSERT_TRUE(playIndex(2));
   standin::advanceClock(3000);
   player::updateProgressLabel();
   const std::string caption = window().caption();

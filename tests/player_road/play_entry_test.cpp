@@ -50,7 +50,7 @@ class PlayEntryTest : public RoadTest {
 
 TEST_F(PlayEntryTest, ClosesWhatPlaysShowsTheFileNameAndOpens) {
   setPlaylist({wav("first.wav")});
-  playIndex(1);
+  ASSERT_TRUE(playIndex(1));
   player::reachedByNext = 1;
   clearJournal();
 

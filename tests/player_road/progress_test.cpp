@@ -24,7 +24,7 @@ class ProgressTest : public RoadTest {
   void playAt(int positionMs) {
     standin::setConfig("duration.mp4", std::to_string(kDuration).c_str());
     setPlaylist({file("film.mp4")});
-    playIndex(1);
+    ASSERT_TRUE(playIndex(1));
     standin::advanceClock(positionMs);
     clearJournal();
   }

@@ -1,10 +1,12 @@
 #include "tests/player_road/road_test.h"
 
+#include "engine/engine_items.h"
 #include "framework/windows_routines.h"
 #include "player/app/app.h"
 #include "player/playback/playback.h"
 #include "player/sources/sources.h"
 #include "player/windows/main/main_window_behaviour.h"
+#include "tests/support/ui.h"
 
 namespace road {
 namespace {
@@ -105,18 +107,14 @@ void RoadTest::setPlaylist(std::initializer_list<std::string> entries, int index
   player::currentIndex = index;
 }
 
-void RoadTest::playIndex(int index) {
+::testing::AssertionResult RoadTest::playIndex(int index) {
   player::currentIndex = index;
-  player::playEntry(player::playlist.at(static_cast<std::size_t>(index - 1)));
+  const std::string entry = player::playlist.at(static_cast<std::size_t>(index - 1));
+  player::playEntry(entry);
   settle();
-  ASSERT_EQ(engine().getState(), 5) << player::playlist.at(static_cast<std::size_t>(index - 1));
-}
-
-std::vector<Line> RoadTest::calls(const std::string& routine) {
-  std::vector<Line> found;
-  for (Line& line : standin::journalLines())
-    if (!line.empty() && line[0] == routine) found.push_back(std::move(line));
-  return found;
+  if (engine().getState() == engine::kPlaying) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << entry << " is not playing (state "
+                                       << engine().getState() << ")";
 }
 
 std::vector<std::string> RoadTest::opened() {
@@ -132,13 +130,7 @@ std::vector<std::string> RoadTest::itemsSet(int item) {
   return values;
 }
 
-RECT RoadTest::videoRect() {
-  RECT rect{};
-  HWND video = engine().getWindow();
-  GetWindowRect(video, &rect);
-  MapWindowPoints(nullptr, window().handle(), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
+RECT RoadTest::videoRect() { return support::rectInParent(engine().getWindow()); }
 
 bool RoadTest::controlBarAboveVideo() {
   HWND bar = window().图片框2.handle();

@@ -51,13 +51,14 @@ class RoadTest : public support::TempFolderTest {
   // The playlist and currentIndex in one go (the loop mode stays as it is).
   void setPlaylist(std::initializer_list<std::string> entries, int index = 0);
   // playEntry of the element at `index` (made current), then the engine's
-  // reports up to playing.
-  void playIndex(int index);
+  // reports up to playing; fails unless the engine then plays. Use it as
+  // ASSERT_TRUE(playIndex(1)).
+  ::testing::AssertionResult playIndex(int index);
   // Delivers what the engine has queued, and what that causes.
   void settle() { standin::deliverPending(engineHandle); }
 
   // Journal lines of one routine since the last clearJournal.
-  std::vector<Line> calls(const std::string& routine);
+  std::vector<Line> calls(const std::string& routine) { return standin::journalCalls(routine); }
   // The texts opened, in order.
   std::vector<std::string> opened();
   // Item values set with APlayer_SetConfigA, in order.

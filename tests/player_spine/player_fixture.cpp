@@ -34,26 +34,6 @@ void setPlayerArguments(const std::string& arguments) {
   setProcessCommandLine(line);
 }
 
-std::vector<standin::JournalLine> journalCalls(const std::string& routine) {
-  std::vector<standin::JournalLine> calls;
-  for (standin::JournalLine& line : standin::journalLines())
-    if (!line.empty() && line[0] == routine) calls.push_back(std::move(line));
-  return calls;
-}
-
-void click(const fw::Unit& button) {
-  SendMessageA(button.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  SendMessageA(button.handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-  support::pumpMessages();
-}
-
-RECT rectInParent(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
 PlayerTest::PlayerTest() {
   standin::resetConfig();
   standin::clearJournal();

@@ -17,6 +17,7 @@
 #include "player/windows/main/main_window.h"
 #include "tests/support/scripted_seam.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/ui.h"
 #include "tests/support/wait.h"
 
 namespace spine {
@@ -27,17 +28,13 @@ void setProcessCommandLine(const std::string& commandLine);
 // The program name alone, then the arguments as they would follow it.
 void setPlayerArguments(const std::string& arguments);
 
-// The journal lines of one engine routine, in order.
-std::vector<standin::JournalLine> journalCalls(const std::string& routine);
-
+using standin::journalCalls;
 using support::after;
+using support::rectInParent;
 
-// A left press and release inside a picture button, as Windows sends them,
-// then the messages they caused.
-void click(const fw::Unit& button);
-
-// A window's rectangle in its parent's client coordinates.
-RECT rectInParent(HWND window);
+// A left press and release inside a unit, as Windows sends them, then the
+// messages they caused.
+inline void click(const fw::Unit& unit) { support::click(unit.handle()); }
 
 class PlayerTest : public ::testing::Test {
  protected:

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/standin/standin_test.h"
+#include "tests/support/ui.h"
 
 namespace {
 
@@ -18,9 +19,7 @@ TEST_F(StandInTest, VideoWindowIsAChildOfTheParentAtTheGivenPlace) {
   HWND video = engine::APlayer_GetWindow(handle);
   ASSERT_TRUE(IsWindow(video));
   EXPECT_EQ(GetParent(video), host);
-  RECT rect;
-  GetWindowRect(video, &rect);
-  MapWindowPoints(HWND_DESKTOP, host, reinterpret_cast<POINT*>(&rect), 2);
+  const RECT rect = support::rectInParent(video);
   EXPECT_EQ(rect.left, 0);
   EXPECT_EQ(rect.top, 40);
   EXPECT_EQ(rect.right - rect.left, 800);
