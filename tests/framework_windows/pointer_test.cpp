@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "assets/assets.h"
+#include "framework/corner_grip.h"
 #include "framework/window.h"
 #include "tests/framework_windows/window_test_support.h"
 #include "tests/support/wait.h"
@@ -48,10 +49,11 @@ SkinnedWindow& open() {
   return w;
 }
 
-// What the player's bottom bar does with a press in its corner.
+// A bar with a corner grip: a press in it resizes the window.
 void resizeFromCorner(int x, int y, int keys) {
   logMouse("bar2 down", x, y, keys);
-  SendMessageA(fw::openWindow<SkinnedWindow>()->handle(), WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, 0);
+  SkinnedWindow& w = *fw::openWindow<SkinnedWindow>();
+  if (fw::inCornerGrip(w.图片框2, x, y)) fw::resizeFromBottomRight(w);
   log("resize returned");
 }
 

@@ -13,9 +13,6 @@ inline constexpr int kBottomBarHeight = 70;
 inline constexpr int kBarsHeight = kTopBarHeight + kBottomBarHeight;
 inline constexpr int kVideoTop = kTopBarHeight;
 
-// The corner grip: the bottom bar's last pixels in both directions.
-inline constexpr int kGripSize = 10;
-
 // Where the layout keeps the units as the window's width changes. The caption
 // buttons keep their distance from the right edge.
 inline constexpr int kCloseButtonFromRight = 17;

@@ -33,7 +33,7 @@ class MainWindow : public fw::Window {
   // The video area: its picture is the logo handed to the engine.
   fw::PictureBox 图片框1;
 
-  // The bottom control bar; its bottom-right 10 × 10 pixels are the grip.
+  // The bottom control bar; its bottom-right 9 × 9 pixels are the grip.
   fw::PictureBox 图片框2;
   fw::Slider 时长滑块条;                // whole seconds
   fw::TransparentLabel 进度标签;

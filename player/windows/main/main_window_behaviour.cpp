@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "assets/assets.h"
+#include "framework/corner_grip.h"
 #include "framework/windows_routines.h"
 #include "player/app/app.h"
 #include "player/app/settings.h"
@@ -21,10 +22,6 @@ namespace {
 constexpr char kTrayTip[] = "Quorle多媒体播放器";
 
 int truncated(double value) { return static_cast<int>(value); }
-
-bool inGrip(const fw::Unit& bar, int x, int y) {
-  return x - (bar.width() - kGripSize) > 0.0000001 && y - (bar.height() - kGripSize) > 0.0000001;
-}
 
 }  // namespace
 
@@ -94,18 +91,17 @@ void onTopBarMouseDown(int, int, int) { mainWindow().setDragToMove(true); }
 void onTitleMouseDown(int, int, int) { mainWindow().setDragToMove(true); }
 
 void updateMainMoveMode(int x, int y, int) {
-  // Off over the grip, so that a press there resizes instead of moving; it
-  // comes back on after a resize or a press on the top bar or the title.
-  if (inGrip(mainWindow().图片框2, x, y)) mainWindow().setDragToMove(false);
+  // Leaving the grip keeps moving off: it comes back on after a resize or a
+  // press on the top bar or the title.
+  fw::updateMoveModeOverGrip(mainWindow().图片框2, x, y, fw::AwayFromGrip::KeepMoveMode);
 }
 
 void startMainResize(int x, int y, int) {
   MainWindow& w = mainWindow();
-  if (inGrip(w.图片框2, x, y)) {
+  if (fw::inCornerGrip(w.图片框2, x, y)) {
+    // The size changes during the resize do not lay out (gripResizing).
     gripResizing = 1;
-    // The system's own resize loop; returns when the button is released. The
-    // size changes meanwhile do not lay out (gripResizing).
-    SendMessageA(w.handle(), WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, 0);
+    fw::resizeFromBottomRight(w);
   }
   if (gripResizing == 1) {
     gripResizing = 0;
