@@ -32,6 +32,7 @@ std::vector<std::string> ScriptedSeam::messageTexts() const {
 
 int ScriptedSeam::messageBox(const fw::Text& text, const fw::Text& caption, unsigned flags) {
   calls.push_back({.kind = Call::Message, .text = text, .caption = caption, .flags = flags});
+  if (whileMessageBoxUp) whileMessageBoxUp();
   if (!messageBoxAnswers.empty()) {
     int answer = messageBoxAnswers.front();
     messageBoxAnswers.pop_front();

@@ -4,6 +4,7 @@
 // is answered OK; any other unscripted question fails the test and is answered
 // with its "no" (Cancel, No, Abort, or an empty folder).
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,9 @@ class ScriptedSeam : public fw::ModalSeam {
   // endProcess really ends the process (ExitProcess) instead of recording and
   // returning; for child processes whose exit code the parent reads.
   bool realExit = false;
+  // Runs inside each message box, as if while the box were up: what a test
+  // looks at there is what the program leaves on screen behind the box.
+  std::function<void()> whileMessageBoxUp;
 
   std::vector<Call> calls;
   bool ended = false;

@@ -5,6 +5,7 @@
 #include "player/app/app.h"
 #include "player/playback/playback.h"
 #include "player/sources/sources.h"
+#include "player/windows/dlna/dlna.h"
 #include "player/windows/main/geometry.h"
 #include "player/windows/main/main_window.h"
 #include "player/windows/main/main_window_behaviour.h"
@@ -154,7 +155,8 @@ MainWindow::MainWindow()
                       .onClick = selectRandomMode}),
       单曲循环(this, {.parent = &循环模式, .caption = "单曲循环(&D)",
                       .onClick = selectRepeatOneMode}),
-      播放到DLNA设备(this, {.parent = &文件, .caption = "播放到DLNA设备(&D)"}),
+      播放到DLNA设备(this, {.parent = &文件, .caption = "播放到DLNA设备(&D)",
+                            .onClick = showDlnaWindow}),
       继续上一次的播放(this, {.parent = &文件, .caption = "继续上一次的播放(&G)"}),
       关闭视频(this, {.parent = &文件, .caption = "关闭视频(&C)", .onClick = closeVideo}),
       关于Quorle(this, {.parent = &文件, .caption = "关于Quorle(&E)"}),

@@ -1,0 +1,98 @@
+// Casting end to end: a renderer chosen in the DLNA window, then a playlist
+// loaded through the menu. A file of a type to convert goes through the real
+// conversion program beside the player; a file of a type to skip is passed
+// over by the loop mode.
+#include <windows.h>
+
+#include "engine/engine_items.h"
+#include "framework/files.h"
+#include "player/app/app.h"
+#include "player/playback/playback.h"
+#include "tests/player_dlna/dlna_fixture.h"
+#include "tests/player_road/wav_bytes.h"
+#include "tests/support/wait.h"
+
+namespace dlna {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class CastingTest : public DlnaTest {
+ protected:
+  ~CastingTest() override { SetEnvironmentVariableA("STANDIN_ENGINE_JOURNAL", nullptr); }
+
+  // Every engine of every process journals to one file from now on (the
+  // conversion program's engine too: it inherits the environment).
+  void journalToFile() {
+    SetEnvironmentVariableA("STANDIN_ENGINE_JOURNAL", temp.file("journal.txt").c_str());
+  }
+  // From the first conversion item on: the output items, then every text
+  // opened, in order, whichever process asked.
+  Lines conversionRoad() {
+    Lines asked;
+    for (const standin::JournalLine& line : standin::journalLines(support::readFile(temp.file("journal.txt")))) {
+      if (line[0] == "APlayer_SetConfigA" && (line[2] == "803" || line[2] == "804"))
+        asked.push_back(line[2] + " " + line[3]);
+      if (line[0] == "APlayer_OpenA" && !asked.empty()) asked.push_back("open " + line[2]);
+    }
+    return asked;
+  }
+  // What this process's engine opened since the journal was last cleared.
+  Lines opened() {
+    Lines paths;
+    for (const standin::JournalLine& line : calls("APlayer_OpenA")) paths.push_back(line.at(2));
+    return paths;
+  }
+  bool playing() { return player::playerEngine->getState() == engine::kPlaying; }
+};
+
+TEST_F(CastingTest, ConvertTypeIsCastAsTheWavKelvaneWritesAndSkipTypeIsPassedOver) {
+  writeSettings("[DLNA跳过音乐类型]\r\n.mp3\r\n[DLNA自动转换类型]\r\n.flac\r\n");
+  findRenderers("客厅电视;uuid-tv");
+  startPlayer();
+  // As the program's own start leaves it: its folder, which holds the
+  // conversion program, is the current directory. The test folder holds none.
+  ASSERT_TRUE(fw::setCurrentDirectory(fw::programFolder()));
+  ASSERT_TRUE(fw::isExistingFile(fw::programFolder() + "\\kelvane.exe"));
+  ASSERT_FALSE(fw::fileExists(temp.file("kelvane.exe")));
+
+  player::DlnaWindow& dlna = openDlnaWindow();
+  waitForPolls(1);
+  ASSERT_EQ(listed(), Lines{"客厅电视;uuid-tv"});
+  clickLine(0);
+  press(dlna.按钮1);
+  ASSERT_EQ(dlnaWindow(), nullptr);
+  ASSERT_EQ(player::playerEngine->getConfig(engine::kDlnaRenderer), "uuid-tv");
+
+  // A blank and Chinese text in the folder: quoted wrongly, the paths would
+  // reach the conversion program as more than two arguments.
+  ASSERT_TRUE(CreateDirectoryA(temp.file("音乐 收藏").c_str(), nullptr));
+  const std::string source = file("音乐 收藏\\夜曲 live.flac");
+  const std::string destination = temp.file("音乐 收藏\\夜曲 live.wav");
+  const std::string skipped = file("音乐 收藏\\歌.mp3");
+  const std::string last = file("音乐 收藏\\尾声.wav", road::wavOfMs(60000));
+  const std::string list = file("列表.txt", source + "\r\n" + skipped + "\r\n" + last + "\r\n");
+  seam.fileAnswers.push_back(list);
+  journalToFile();
+  standin::clearJournal();
+
+  chooseMenuItem(window().载入播放列表);   // plays the first entry
+
+  EXPECT_EQ(conversionRoad(), (Lines{"803 wav", "804 " + destination, "open " + source,
+                                     "open " + destination}));
+  EXPECT_EQ(support::readFile(destination).substr(0, 4), "RIFF");
+  EXPECT_EQ(player::playlist, (Lines{destination, skipped, last}));
+  EXPECT_EQ(opened(), Lines{destination});
+  EXPECT_TRUE(support::waitUntil([&] { return playing(); }));
+  EXPECT_EQ(window().caption(), "夜曲 live.flac");
+
+  standin::clearJournal();
+  press(window().下一个按钮);
+
+  EXPECT_EQ(opened(), Lines{last});
+  EXPECT_EQ(player::currentIndex, 3);
+  EXPECT_TRUE(support::waitUntil([&] { return playing(); }));
+}
+
+}  // namespace
+}  // namespace dlna
