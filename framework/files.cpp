@@ -26,20 +26,6 @@ bool readAll(HANDLE file, Bytes& bytes, bool toDataEnd = false) {
   }
 }
 
-// The part of a path after its last "\" that is not the trail byte of a
-// double-byte character (npos when there is none).
-std::size_t lastBackslash(const Text& path) {
-  std::size_t last = Text::npos;
-  for (std::size_t i = 0; i < path.size(); ++i) {
-    if (isLeadByte(static_cast<unsigned char>(path[i]))) {
-      ++i;
-    } else if (path[i] == '\\') {
-      last = i;
-    }
-  }
-  return last;
-}
-
 Text modulePath() {
   std::vector<char> buffer(MAX_PATH);
   for (;;) {
@@ -91,6 +77,26 @@ bool isPlainPath(const Text& path) {
 }
 
 }  // namespace
+
+std::size_t lastBackslash(const Text& path) {
+  std::size_t last = Text::npos;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    if (isLeadByte(static_cast<unsigned char>(path[i]))) {
+      ++i;
+    } else if (path[i] == '\\') {
+      last = i;
+    }
+  }
+  return last;
+}
+
+Text folderOfPath(const Text& path) {
+  const std::size_t cut = lastBackslash(path);
+  if (cut == Text::npos) return Text();
+  // A root keeps its "\": "C:" alone names the drive's own current folder.
+  if (cut == 2 && path[1] == ':') return path.substr(0, 3);
+  return path.substr(0, cut);
+}
 
 bool fileExists(const Text& path) {
   // The attribute read costs a few microseconds where the search costs a
@@ -171,7 +177,10 @@ Text FileSearch::first(const Text& pattern, uint32_t attributeMask) {
   HANDLE search = FindFirstFileA(pattern.c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return Text();
   handle_ = search;
-  if (found.dwFileAttributes & mask_) return found.cFileName;
+  if (found.dwFileAttributes & mask_) {
+    attributes_ = found.dwFileAttributes;
+    return found.cFileName;
+  }
   return next();
 }
 
@@ -179,13 +188,17 @@ Text FileSearch::next() {
   if (handle_ == nullptr) return Text();
   WIN32_FIND_DATAA found;
   while (FindNextFileA(asHandle(handle_), &found)) {
-    if (found.dwFileAttributes & mask_) return found.cFileName;
+    if (found.dwFileAttributes & mask_) {
+      attributes_ = found.dwFileAttributes;
+      return found.cFileName;
+    }
   }
   close();
   return Text();
 }
 
 void FileSearch::close() {
+  attributes_ = 0;
   if (handle_ != nullptr) {
     FindClose(asHandle(handle_));
     handle_ = nullptr;

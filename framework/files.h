@@ -11,6 +11,13 @@ namespace fw {
 constexpr uint32_t kAttributesUnreadable = 0xFFFFFFFFu;
 constexpr uint32_t kFolderAttribute = 16;
 
+// The offset of the path's last "\" that is not the trail byte of a
+// double-byte character, or npos when there is none.
+std::size_t lastBackslash(const Text& path);
+// The path up to its last "\" (a drive root such as "C:\" keeps it), or the
+// empty text when it has none.
+Text folderOfPath(const Text& path);
+
 // A directory search with the path as its pattern finds at least one entry:
 // folders exist, a matching wildcard pattern exists, the empty text and network
 // addresses never do. Where reading the path's attributes gives the search's
@@ -66,10 +73,15 @@ class FileSearch {
   Text first(const Text& pattern, uint32_t attributeMask);
   Text next();
   void close();
+  // The attributes of the entry first() or next() returned last, as the search
+  // reported them (0 once the search has ended), so that a caller need not ask
+  // the file system again.
+  uint32_t attributes() const { return attributes_; }
 
  private:
   void* handle_ = nullptr;
   uint32_t mask_ = 0;
+  uint32_t attributes_ = 0;
 };
 
 Text environmentVariable(const Text& name);   // empty when not set

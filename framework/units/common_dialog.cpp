@@ -1,5 +1,6 @@
 #include "framework/units/common_dialog.h"
 
+#include "framework/files.h"
 #include "framework/modal.h"
 #include "framework/window.h"
 
@@ -19,6 +20,11 @@ bool CommonDialog::show(FileDialogKind kind) {
   request.fileName = fileName_;
   if (!modalSeam().fileDialog(request)) return false;
   fileName_ = request.fileName;
+  // The dialog is not asked to keep the current directory, so the accepted
+  // file's folder becomes it. Wine's dialog leaves the folder it was showing
+  // instead (not the same when a full path was typed), so it is set here.
+  const Text folder = folderOfPath(fileName_);
+  if (!folder.empty()) setCurrentDirectory(folder);
   return true;
 }
 

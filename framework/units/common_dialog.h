@@ -1,7 +1,8 @@
 #pragma once
 // The common dialog unit: the system's open-file or save-file dialog. Its
 // initial folder and file name persist between shows, and an accepted show
-// leaves the chosen full path in the file name. Shown through the modal seam.
+// leaves the chosen full path in the file name and the chosen file's folder as
+// the process's current directory. Shown through the modal seam.
 #include "framework/units/unit.h"
 
 namespace fw {
@@ -27,7 +28,8 @@ class CommonDialog : public Unit {
   Text fileName() const { return fileName_; }
   void setFileName(const Text& name) { fileName_ = name; }
 
-  // Modal. True when the user accepted; fileName() then holds the full path.
+  // Modal. True when the user accepted; fileName() then holds the full path and
+  // the current directory is its folder.
   bool show();
   bool showOpen();
   bool showSave();

@@ -151,6 +151,19 @@ TEST_F(FileSearchTest, ReturnsOnlyEntriesWithABitOfTheMask) {
   EXPECT_TRUE(searchAll(temp.file("missing\\*"), 55).empty());
 }
 
+TEST_F(FileSearchTest, GivesTheAttributesOfTheEntryItReturnedLast) {
+  make("hidden.mp3", FILE_ATTRIBUTE_HIDDEN);
+  ASSERT_TRUE(CreateDirectoryA(temp.file("Sub").c_str(), nullptr));
+  fw::FileSearch search;
+  int seen = 0;
+  for (Text name = search.first(temp.file("*"), 55); !name.empty(); name = search.next()) {
+    EXPECT_EQ(search.attributes(), GetFileAttributesA(temp.file(name).c_str())) << name;
+    ++seen;
+  }
+  EXPECT_EQ(seen, 4);   // ., .., Sub, hidden.mp3
+  EXPECT_EQ(search.attributes(), 0u) << "nothing once the search has ended";
+}
+
 TEST_F(FileSearchTest, PassesOverAFileWithOnlyTheNormalAttribute) {
   make("normal.mp3", FILE_ATTRIBUTE_NORMAL);
   if (GetFileAttributesA(temp.file("normal.mp3").c_str()) != FILE_ATTRIBUTE_NORMAL) {
@@ -206,6 +219,23 @@ TEST_F(EnvironmentTest, VariablesDirectoriesAndTheProgramsOwnPath) {
   EXPECT_EQ(fw::programFolder() + "\\" + fw::programFileName(), Text(module, n));
   EXPECT_EQ(fw::programFileName().find('\\'), Text::npos);
   EXPECT_NE(fw::programFolder().back(), '\\');
+}
+
+TEST(PathRules, TheFolderOfAPathEndsAtItsLastRealBackslash) {
+  const struct {
+    Text path;
+    Text folder;
+  } cases[] = {
+      {"C:\\媒体\\a.mp3", "C:\\媒体"},
+      {"C:\\a.mp3", "C:\\"},            // a root keeps its backslash
+      {"a.mp3", ""},
+      {"C:\\錦", "C:\\"},               // 錦 ends in the byte of a backslash
+      {"C:\\錦\\b.mp3", "C:\\錦"},
+      {"\\\\server\\share\\c.mp3", "\\\\server\\share"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(fw::folderOfPath(c.path), c.folder) << c.path;
+  EXPECT_EQ(fw::lastBackslash("C:\\錦"), 2u);
+  EXPECT_EQ(fw::lastBackslash("a"), Text::npos);
 }
 
 }  // namespace
