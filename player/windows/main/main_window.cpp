@@ -5,6 +5,8 @@
 #include "player/app/app.h"
 #include "player/playback/playback.h"
 #include "player/sources/sources.h"
+#include "player/windows/about/about.h"
+#include "player/windows/audio_device/audio_device.h"
 #include "player/windows/dlna/dlna.h"
 #include "player/windows/main/geometry.h"
 #include "player/windows/main/main_window.h"
@@ -146,7 +148,8 @@ MainWindow::MainWindow()
                           .onClick = loadPlaylistFileAndPlay}),
       显示播放列表(this, {.parent = &打开, .caption = "显示播放列表(&F)"}),
       设置(this, {.parent = &文件, .caption = "设置"}),
-      选择声音输出设备(this, {.parent = &设置, .caption = "选择声音输出设备(&S)"}),
+      选择声音输出设备(this, {.parent = &设置, .caption = "选择声音输出设备(&S)",
+                              .onClick = showAudioDeviceWindow}),
       关联文件类型(this, {.parent = &设置, .caption = "关联文件类型(&R)"}),
       循环模式(this, {.parent = &文件, .caption = "循环模式"}),
       顺序播放(this, {.parent = &循环模式, .caption = "顺序播放(&A)",
@@ -159,7 +162,7 @@ MainWindow::MainWindow()
                             .onClick = showDlnaWindow}),
       继续上一次的播放(this, {.parent = &文件, .caption = "继续上一次的播放(&G)"}),
       关闭视频(this, {.parent = &文件, .caption = "关闭视频(&C)", .onClick = closeVideo}),
-      关于Quorle(this, {.parent = &文件, .caption = "关于Quorle(&E)"}),
+      关于Quorle(this, {.parent = &文件, .caption = "关于Quorle(&E)", .onClick = showAboutWindow}),
       退出程序(this, {.parent = &文件, .caption = "退出程序(&X)", .onClick = onExitMenu}),
 
       // ---- menu 操作, popped up from the tray icon and over the video ----
