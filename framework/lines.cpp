@@ -19,10 +19,10 @@ Text LineReader::readLine() {
       ++pos_;
       break;
     }
-    // A lead byte takes the next byte along, even a LF, but never a NUL: the
-    // data ends there all the same.
+    // A lead byte takes the next byte along, even a LF, but never a byte that
+    // ends the data: the data ends there whatever comes after it.
     if (isLeadByte(static_cast<unsigned char>(c)) && pos_ + 1 < data_.size() &&
-        data_[pos_ + 1] != '\0') {
+        !endsData(data_[pos_ + 1])) {
       line.append(data_, pos_, 2);
       pos_ += 2;
       lastIsDoubleByte = true;

@@ -55,6 +55,8 @@ const std::vector<LineCase>& lineCases() {
       {"\x1A" "abc", {}, false},                      // 0x1A at the start: nothing
       {"a\r\x1A" "b", {"a"}, false},                  // CR before the end of data goes
       {"\x81\0x"s, {"\x81"}, false},                  // a lead byte never takes a NUL
+      {"\x81\x1A" "b\nc\n", {"\x81"}, false},          // nor a 0x1A, wherever the data ends
+      {"\x81\x1A", {"\x81"}, false},
       {"", {}, true},
   };
   return cases;
