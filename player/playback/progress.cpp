@@ -1,5 +1,7 @@
 #include "player/playback/progress.h"
 
+#include <algorithm>
+
 #include "engine/engine_items.h"
 #include "framework/modal.h"
 #include "player/app/app.h"
@@ -49,9 +51,9 @@ Text typedPositionPrompt(int64_t positionMs) {
          "毫秒)\r\n可以输入00:10:20:30这样的形式，也可以直接输入毫秒数：";
 }
 
-// Four ":" fields read as hours, minutes, seconds and milliseconds, without a
-// lower bound; anything else is one number, which must be above 0. False when
-// the text asks for nothing.
+// Four ":" fields read as hours, minutes, seconds and milliseconds, a sum
+// below 0 taken as 0; anything else is one number, which must be above 0.
+// False when the text asks for nothing.
 bool readTypedPosition(const Text& typed, int64_t& target) {
   if (typed.empty()) return false;
   const TextArray fields = fw::splitText(typed, ":");
@@ -60,7 +62,9 @@ bool readTypedPosition(const Text& typed, int64_t& target) {
     const int64_t minutes = fw::textToInt(fields[1]);
     const int64_t seconds = fw::textToInt(fields[2]);
     const int64_t milliseconds = fw::textToInt(fields[3]);
-    target = ((hours * 60 + minutes) * 60 + seconds) * 1000 + milliseconds;
+    // Negative fields may take the sum below zero: the start is as far back
+    // as a seek goes.
+    target = std::max<int64_t>(0, ((hours * 60 + minutes) * 60 + seconds) * 1000 + milliseconds);
     return true;
   }
   target = fw::textToInt64(typed);
@@ -115,6 +119,7 @@ void seekToTypedPosition() {
     fw::messageBox("不能大于视频总时长！");
     return;
   }
+  // Between 0 and a duration the engine gave as 32 bits, so the target fits.
   // Playback stays paused: the user resumes it.
   playerEngine->setPosition(static_cast<int32_t>(target));
   updateProgressLabel();

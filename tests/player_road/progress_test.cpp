@@ -88,7 +88,11 @@ TEST_F(ProgressTest, TypedPositionForms) {
       {"620031", nullptr, true},         {"0", nullptr, false},
       {"-5", nullptr, false},            {"abc", nullptr, false},
       {"", nullptr, false},              {"1:2:3", "1", false},
-      {"-1:0:0:0", "-3600000", false},   {"１２３４５", "12345", false},
+      {"１２３４５", "12345", false},
+      // A sum below the start seeks to the start; none wraps round 32 bits.
+      {"-1:0:0:0", "0", false},          {"-1000:0:0:0", "0", false},
+      {"0:0:0:-1", "0", false},          {"-2147483648:0:0:0", "0", false},
+      {"1193:2:47:296", nullptr, true},  {"2147483647:0:0:0", nullptr, true},
   };
   playAt(1000);
   for (const Case& k : cases) {
@@ -98,7 +102,7 @@ TEST_F(ProgressTest, TypedPositionForms) {
     settle();
     clearJournal();
 
-    player::seekToTypedPosition();
+    choose(window().手动定位);
 
     EXPECT_EQ(calls("APlayer_Pause").size(), 1u) << k.typed;
     EXPECT_TRUE(calls("APlayer_Play").empty()) << k.typed;
