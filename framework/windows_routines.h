@@ -69,6 +69,11 @@ inline constinit Routine<void WINAPI(HDROP)> DragFinish{kShell32, "DragFinish"};
 // The process's own command line.
 inline constinit Routine<LPSTR WINAPI()> GetCommandLineA{kKernel32, "GetCommandLineA"};
 
+// Running another program and waiting for it.
+inline constinit Routine<BOOL WINAPI(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
+                                     DWORD, LPVOID, LPCSTR, LPSTARTUPINFOA, LPPROCESS_INFORMATION)>
+    CreateProcessA{kKernel32, "CreateProcessA"};
+
 // Pop-up menus at the cursor.
 inline constinit Routine<BOOL WINAPI(LPPOINT)> GetCursorPos{kUser32, "GetCursorPos"};
 

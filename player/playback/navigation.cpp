@@ -1,11 +1,15 @@
+#include "player/playback/navigation.h"
+
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "engine/engine_items.h"
 #include "framework/files.h"
 #include "player/app/app.h"
 #include "player/app/settings.h"
+#include "player/playback/play_entry.h"
 #include "player/playback/playback.h"
 #include "player/windows/main/main_window.h"
 
@@ -47,39 +51,52 @@ void chooseRandomEntry() { currentIndex = 1 + std::rand() % entryCount(); }
 
 }  // namespace
 
-void playNextEntry() {
-  if (engineReady == 0) return;
+NextChoice chooseNextEntry(Seeding seeding) {
+  if (engineReady == 0) return {};
   const int n = entryCount();
   if (n == 0) {
     showHint(kEmptyPlaylistHint);
-    return;
+    return {};
   }
   if (loopMode == "1" && n >= 2) {
-    std::srand(GetTickCount());
+    if (seeding == Seeding::FromTickCount) std::srand(GetTickCount());
     chooseRandomEntry();
-    playEntry(entryAt(currentIndex));
-    return;
+    return {.play = true};
   }
   if (loopMode == "2") {
     // An index that names no element (nothing played yet, or left beyond the
     // end by deletions) has nothing to repeat.
-    if (playlistEntry(currentIndex)) playEntry(entryAt(currentIndex));
-    return;
+    return {.play = playlistEntry(currentIndex) != nullptr};
   }
-  if (loopMode != "0") return;   // random mode with one entry
+  if (loopMode != "0") return {};   // random mode with one entry
   if (currentIndex >= n) {
     if (playlistEntry(currentIndex)) showHint(entryAt(currentIndex) + kLastEntryHint);
-    return;
+    return {};
   }
   ++currentIndex;
   const Text entry = entryAt(currentIndex);
-  if (fw::fileExists(entry)) {
-    playEntry(entry);
-    reachedByNext = 1;
-  } else {
+  if (!fw::fileExists(entry)) {
     // The index stays on the missing entry, so the next press moves past it.
     showHint(entry + kEntryMissingHint);
+    return {};
   }
+  return {.play = true, .bySequentialNext = true};
+}
+
+bool randomChoiceCanReachAPlayableEntry() {
+  const std::size_t reachable =
+      std::min(playlist.size(), static_cast<std::size_t>(RAND_MAX) + 1);
+  for (std::size_t i = 0; i < reachable; ++i) {
+    if (!isDlnaSkippedType(playlist[i])) return true;
+  }
+  return false;
+}
+
+void playNextEntry() {
+  const NextChoice choice = chooseNextEntry(Seeding::FromTickCount);
+  if (!choice.play) return;
+  playEntry(entryAt(currentIndex));
+  if (choice.bySequentialNext) reachedByNext = 1;
 }
 
 void playPreviousEntry() {

@@ -4,29 +4,15 @@
 #include "framework/files.h"
 #include "framework/process.h"
 #include "player/app/app.h"
+#include "player/playback/navigation.h"
 #include "player/playback/playback.h"
 #include "player/windows/main/main_window.h"
 
 namespace player {
 namespace {
 
-// A skipped entry hands on to the next command, which may come back to a
-// skipped entry (repeat one, or a playlist of skipped types only). The chain
-// ends once it has passed over as many entries in a row as the playlist holds.
-int skipsInARow = 0;
-int playEntryDepth = 0;
-
-// Counts the nesting of playEntry, so that each outermost call starts a new
-// chain of skips.
-class PlayEntryScope {
- public:
-  PlayEntryScope() {
-    if (playEntryDepth++ == 0) skipsInARow = 0;
-  }
-  ~PlayEntryScope() { --playEntryDepth; }
-  PlayEntryScope(const PlayEntryScope&) = delete;
-  PlayEntryScope& operator=(const PlayEntryScope&) = delete;
-};
+// The conversion program, shipped beside the player.
+constexpr char kConversionProgram[] = "kelvane.exe";
 
 bool extensionIsListed(const Text& entry, const TextArray& list) {
   if (list.empty()) return false;
@@ -39,11 +25,82 @@ bool extensionIsListed(const Text& entry, const TextArray& list) {
   return false;
 }
 
-bool skipChainMayGoOn() {
-  const int entries = static_cast<int>(playlist.size());
-  // With an empty playlist the next command only shows its hint.
-  return entries == 0 || skipsInARow < entries;
+// Steps 1 to 8 of playing one entry: closes what is open, shows the name, then
+// opens the entry, converts it first, or passes over it. True when it was
+// passed over because its type is not cast.
+bool startEntry(const Text& entry) {
+  MainWindow& window = mainWindow();
+
+  if (playerEngine->getState() != engine::kIdle) playerEngine->close();
+  reachedByNext = 0;
+
+  TextArray names = fw::splitText(entry, "\\");
+  if (!names.empty()) {
+    window.电影名标签.setCaption(names.back());
+    window.setCaption(names.back());
+  }
+
+  const Text renderer = playerEngine->getConfig(engine::kDlnaRenderer);
+  if (!renderer.empty() && isDlnaSkippedType(entry)) return true;
+  if (isDlnaConvertType(entry) && !renderer.empty()) {
+    const Text destination = dlnaConversionDestination(entry);
+    if (convertForDlna(entry, destination)) {
+      // The converted file stands in for the source from now on; an entry
+      // typed in while no element is current has nothing to replace.
+      if (Text* element = playlistEntry(currentIndex)) *element = destination;
+      playerEngine->open(destination);
+    }
+  } else {
+    playerEngine->open(entry);
+  }
+  return false;
 }
+
+// One chain of skips, passed over in a loop: a long playlist of skipped
+// entries must not grow the stack. Each mode ends the chain where its next
+// command could only go round again.
+class SkipChain {
+ public:
+  // Whether the next command may run after `skipped` was passed over.
+  bool goesOn(const Text& skipped) {
+    if (loopMode == "2") {
+      // Repeat one plays the current element again: if that is what was just
+      // passed over, it would be passed over for ever.
+      const Text* current = playlistEntry(currentIndex);
+      return current == nullptr || *current != skipped;
+    }
+    if (loopMode == "1" && playlist.size() >= 2) {
+      // The random choice goes on until it lands on an entry that is not
+      // skipped; with none to land on, the player stays idle.
+      if (!playableChecked_) {
+        playableExists_ = randomChoiceCanReachAPlayableEntry();
+        playableChecked_ = true;
+      }
+      return playableExists_;
+    }
+    // Sequential mode moves on by one each time and stops by itself at the
+    // last entry or a missing file.
+    return true;
+  }
+
+  // The next command's choice. Only the first seeds the generator: seeded
+  // again within the same tick, every further choice would be the same entry.
+  NextChoice next() {
+    const NextChoice choice =
+        chooseNextEntry(choices_++ == 0 ? Seeding::FromTickCount : Seeding::GoOn);
+    bySequentialNext_ = bySequentialNext_ || (choice.play && choice.bySequentialNext);
+    return choice;
+  }
+
+  // A sequential next that played an entry marks the entry finally reached.
+  bool bySequentialNext() const { return bySequentialNext_; }
+
+ private:
+  int choices_ = 0;
+  bool playableChecked_ = false;
+  bool playableExists_ = false;
+  bool bySequentialNext_ = false;
+};
 
 }  // namespace
 
@@ -66,42 +123,25 @@ bool convertForDlna(const Text& source, const Text& destination) {
   if (!fw::fileExists(source)) return false;
   if (fw::hasFolderBit(source)) return false;
   if (fw::fileExists(destination)) return true;
-  const Text commandLine =
-      fw::currentDirectory() + "\\kelvane.exe \"" + source + "\" \"" + destination + "\"";
-  return fw::runProgramAndWait(commandLine);
+  // The program beside the running player, not in the current directory (an
+  // accepted open dialog moves that to the media's folder). Its path may hold
+  // blanks (a program folder often does): quoted, and named to the system as
+  // the program, so no part of it is taken for another program or argument.
+  const Text program = fw::programFolder() + "\\" + kConversionProgram;
+  const Text commandLine = "\"" + program + "\" \"" + source + "\" \"" + destination + "\"";
+  // A program that ended without writing the destination left nothing to play.
+  return fw::runProgramAndWait(program, commandLine) && fw::fileExists(destination);
 }
 
 void playEntry(Text entry) {
-  PlayEntryScope scope;
-  MainWindow& window = mainWindow();
-
-  if (playerEngine->getState() != engine::kIdle) playerEngine->close();
-  reachedByNext = 0;
-
-  TextArray names = fw::splitText(entry, "\\");
-  if (!names.empty()) {
-    window.电影名标签.setCaption(names.back());
-    window.setCaption(names.back());
+  SkipChain chain;
+  while (startEntry(entry) && chain.goesOn(entry)) {
+    if (!chain.next().play) break;
+    entry = *playlistEntry(currentIndex);
   }
+  if (chain.bySequentialNext()) reachedByNext = 1;
 
-  const Text renderer = playerEngine->getConfig(engine::kDlnaRenderer);
-  const bool skip = !renderer.empty() && isDlnaSkippedType(entry);
-  if (skip) {
-    ++skipsInARow;
-    if (skipChainMayGoOn()) playNextEntry();
-  } else if (isDlnaConvertType(entry) && !renderer.empty()) {
-    const Text destination = dlnaConversionDestination(entry);
-    if (convertForDlna(entry, destination)) {
-      // The converted file stands in for the source from now on; an entry
-      // typed in while no element is current has nothing to replace.
-      if (Text* element = playlistEntry(currentIndex)) *element = destination;
-      playerEngine->open(destination);
-    }
-  } else {
-    playerEngine->open(entry);
-  }
-
-  window.电影名标签.setVisible(true);
+  mainWindow().电影名标签.setVisible(true);
   openPending = 1;
 }
 

@@ -19,11 +19,11 @@ bool isDlnaConvertType(const fw::Text& entry);
 fw::Text dlnaConversionDestination(const fw::Text& entry);
 
 // True when the destination can be played: it existed already (nothing is
-// started), or the conversion program kelvane.exe of the current directory was
-// started with the quoted source and destination and has ended. False when the
-// source is missing or a folder (or its attributes cannot be read), or the
-// program cannot be started. Blocks this thread, without handling window
-// messages, while the program runs.
+// started), or the conversion program kelvane.exe beside the running player was
+// started with the quoted source and destination, has ended, and left the
+// destination. False when the source is missing or a folder (or its attributes
+// cannot be read), the program cannot be started, or it wrote nothing. Blocks
+// this thread, without handling window messages, while the program runs.
 bool convertForDlna(const fw::Text& source, const fw::Text& destination);
 
 }  // namespace player

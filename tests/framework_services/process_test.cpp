@@ -45,7 +45,7 @@ TEST_F(RunProgramTest, WaitsForTheProgramWhichSeesTheCurrentDirectory) {
   // Messages posted before the run are still waiting afterwards: nothing was
   // handled meanwhile.
   PostThreadMessageA(GetCurrentThreadId(), WM_APP + 5, 0, 0);
-  ASSERT_TRUE(fw::runProgramAndWait(line));
+  ASSERT_TRUE(fw::runProgramAndWait(support::selfPath(), line));
   MSG message;
   EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_APP + 5, WM_APP + 5, PM_REMOVE));
 
@@ -54,9 +54,21 @@ TEST_F(RunProgramTest, WaitsForTheProgramWhichSeesTheCurrentDirectory) {
                                            "\nD:\\电影\\一 二.flac\nshown normally\n");
 }
 
+// The program named is the one started, whatever the command line begins with:
+// a path with blanks is never searched for piece by piece.
+TEST_F(RunProgramTest, TheNamedProgramRunsWithTheCommandLineAsWritten) {
+  const std::string report = temp.file("report.txt");
+  const std::string line = "\"C:\\Program Files\\别处\\kelvane.exe\" --child=record_start \"" + report +
+                           "\" \"D:\\a b.flac\"";
+  ASSERT_TRUE(fw::runProgramAndWait(support::selfPath(), line));
+  EXPECT_EQ(support::readFile(report),
+            temp.path() + "\n--child=record_start\n" + report + "\nD:\\a b.flac\nshown normally\n");
+}
+
 TEST_F(RunProgramTest, AProgramThatCannotStartIsReported) {
-  EXPECT_FALSE(fw::runProgramAndWait(temp.file("kelvane.exe") + " \"a.flac\" \"a.wav\""));
-  EXPECT_FALSE(fw::runProgramAndWait(""));
+  const std::string missing = temp.file("kelvane.exe");
+  EXPECT_FALSE(fw::runProgramAndWait(missing, "\"" + missing + "\" \"a.flac\" \"a.wav\""));
+  EXPECT_FALSE(fw::runProgramAndWait("", ""));
 }
 
 }  // namespace

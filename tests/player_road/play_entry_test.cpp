@@ -2,6 +2,7 @@
 // conversion decisions while casting.
 #include <windows.h>
 
+#include "framework/windows_routines.h"
 #include "player/app/app.h"
 #include "player/playback/playback.h"
 #include "player/sources/sources.h"
@@ -9,6 +10,7 @@
 #include "player/playback/play_entry.h"
 #include "tests/player_road/road_test.h"
 #include "tests/support/child.h"
+#include "tests/support/ui.h"
 
 namespace road {
 namespace {
@@ -17,23 +19,57 @@ using player::playlist;
 
 constexpr char kRenderer[] = "renderer-7";
 
+// What the player asked the system to start, and how the stand-in for the
+// system answers: not started at all, or started and ended at once, having
+// written `writes` (when not empty) as a converted file.
+struct FakeStart {
+  std::string application;
+  std::string commandLine;
+};
+std::vector<FakeStart> fakeStarts;
+bool fakeStartSucceeds = true;
+std::string fakeStartWrites;
+
+BOOL WINAPI fakeCreateProcessA(LPCSTR application, LPSTR commandLine, LPSECURITY_ATTRIBUTES,
+                               LPSECURITY_ATTRIBUTES, BOOL, DWORD, LPVOID, LPCSTR, LPSTARTUPINFOA,
+                               LPPROCESS_INFORMATION process) {
+  fakeStarts.push_back({application ? application : "(none)", commandLine ? commandLine : ""});
+  if (!fakeStartSucceeds) {
+    SetLastError(ERROR_FILE_NOT_FOUND);
+    return FALSE;
+  }
+  if (!fakeStartWrites.empty()) support::writeFile(fakeStartWrites, wavOfMs(3000));
+  // Handles already signalled: the "program" has ended by the time it is waited for.
+  process->hProcess = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+  process->hThread = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+  return TRUE;
+}
+
 class PlayEntryTest : public RoadTest {
  protected:
   void castTo(const char* renderer) { engine().setConfig(1803, renderer); }
 
-  // The conversion program in the current directory, where the player starts
-  // it, with the stand-in engine beside it. Its engine journals to a file
+  // The conversion program lies beside this test program, where the player
+  // looks for it, with the stand-in engine; that engine journals to a file
   // (this process's engine does too, but never sets the conversion items).
-  void installKelvane() {
-    const std::string self = support::selfPath();
-    const std::string bin = self.substr(0, self.find_last_of('\\'));
-    for (const char* name : {"kelvane.exe", "APlayerCaller.dll"})
-      ASSERT_TRUE(CopyFileA((bin + "\\" + name).c_str(), temp.file(name).c_str(), FALSE)) << name;
+  void journalConversions() {
     SetEnvironmentVariableA("STANDIN_ENGINE_JOURNAL", temp.file("journal.txt").c_str());
+  }
+  // The system's process start replaced for the rest of the test.
+  void fakeProcessStart(bool succeeds, const std::string& writes = "") {
+    fakeStarts.clear();
+    fakeStartSucceeds = succeeds;
+    fakeStartWrites = writes;
+    fw::win::CreateProcessA.replaceForTests(fakeCreateProcessA);
   }
   void TearDown() override {
     SetEnvironmentVariableA("STANDIN_ENGINE_JOURNAL", nullptr);
+    fw::win::CreateProcessA.replaceForTests(nullptr);
     RoadTest::TearDown();
+  }
+  static std::string programFolder() {
+    const std::string self = support::selfPath();
+    return self.substr(0, self.find_last_of('\\'));
   }
   // What the engines were asked from the first conversion item on: the output
   // items, then every text opened, one text each, in order.
@@ -151,34 +187,121 @@ TEST_F(PlayEntryTest, SkippedLastEntryLeavesOnlyTheLastEntryHint) {
   EXPECT_TRUE(window().电影名标签.visible());
 }
 
-TEST_F(PlayEntryTest, SkipChainEndsAfterAsManySkipsAsEntries) {
-  castTo(kRenderer);
-  player::dlnaSkipTypes = {".mp3"};
-  struct Case {
-    const char* loopMode;
-    int entries;
-  } cases[] = {{"2", 1}, {"2", 3}, {"1", 3}};
-  for (const Case& c : cases) {
-    player::loopMode = c.loopMode;
-    player::playlist.clear();
-    for (int i = 0; i < c.entries; ++i) playlist.push_back(file(std::to_string(i) + ".mp3"));
-    player::currentIndex = 1;
-    clearJournal();
+// A long run of entries of a type not cast, passed over one after another.
+class SkipChainTest : public PlayEntryTest {
+ protected:
+  static constexpr int kEntries = 20000;
 
-    player::playEntry(playlist[0]);
-
-    // One renderer query for every entry passed over, and nothing opened.
+  void SetUp() override {
+    PlayEntryTest::SetUp();
+    castTo(kRenderer);
+    player::dlnaSkipTypes = {".mp3"};
+    skipped = file("x.mp3");
+    playable = wav("y.wav", 20000);
+  }
+  // kEntries entries, all `skipped` but those at the 1-based `playableAt`.
+  void fillPlaylist(std::initializer_list<int> playableAt, int index) {
+    playlist.assign(kEntries, skipped);
+    for (int at : playableAt) playlist[static_cast<std::size_t>(at - 1)] = playable;
+    player::currentIndex = index;
+  }
+  size_t rendererQueries() {
     size_t queries = 0;
     for (const Line& line : calls("APlayer_GetConfigA")) queries += line.at(2) == "1803";
-    EXPECT_EQ(queries, static_cast<size_t>(c.entries)) << c.loopMode << " " << c.entries;
-    EXPECT_TRUE(opened().empty());
-    EXPECT_EQ(engine().getState(), 0);
+    return queries;
   }
+  void pressNext() { support::click(window().下一个按钮.handle()); }
+
+  std::string skipped, playable;
+};
+
+TEST_F(SkipChainTest, SequentialEndsAtTheLastEntryWithItsHint) {
+  player::loopMode = std::string("0");
+  fillPlaylist({1}, 0);
+  playIndex(1);
+  clearJournal();
+
+  pressNext();
+
+  EXPECT_TRUE(opened().empty());
+  EXPECT_EQ(player::currentIndex, kEntries);
+  EXPECT_EQ(rendererQueries(), static_cast<size_t>(kEntries - 1));
+  EXPECT_EQ(overlayTexts(), std::vector<std::string>{skipped + " 已经是最后一个文件了！"});
+  EXPECT_EQ(engine().getState(), 0);
+  EXPECT_EQ(player::openPending, 1);
+  EXPECT_EQ(player::reachedByNext, 1);
+}
+
+TEST_F(SkipChainTest, SequentialNaturalEndPassesOverAllToTheLastEntry) {
+  player::loopMode = std::string("0");
+  fillPlaylist({1, kEntries}, 0);
+  playIndex(1);
+  clearJournal();
+
+  standin::advanceClock(21000);
+  settle();
+
+  EXPECT_EQ(opened(), std::vector<std::string>{playable});
+  EXPECT_EQ(player::currentIndex, kEntries);
+  EXPECT_TRUE(overlayTexts().empty());
+  EXPECT_EQ(engine().getState(), 5);
+  // Reached by the next command in sequential mode: the slower progress.
+  EXPECT_EQ(window().时钟_标记播放进度.interval(), 1000);
+}
+
+TEST_F(SkipChainTest, RepeatOneEndsAfterItsOneSkippedEntry) {
+  player::loopMode = std::string("2");
+  fillPlaylist({}, 1);
+
+  pressNext();
+
+  EXPECT_TRUE(opened().empty());
+  EXPECT_EQ(rendererQueries(), 1u);
+  EXPECT_EQ(player::currentIndex, 1);
+  EXPECT_TRUE(overlayTexts().empty());
+  EXPECT_EQ(engine().getState(), 0);
+  EXPECT_EQ(player::openPending, 1);
+}
+
+TEST_F(SkipChainTest, RandomChoosesOnUntilAnEntryThatIsNotSkipped) {
+  player::loopMode = std::string("1");
+  fillPlaylist({5000, 10000, 15000, 20000}, 1);
+
+  pressNext();
+
+  EXPECT_EQ(opened(), std::vector<std::string>{playable});
+  ASSERT_NE(player::playlistEntry(player::currentIndex), nullptr);
+  EXPECT_EQ(*player::playlistEntry(player::currentIndex), playable);
+  EXPECT_EQ(player::reachedByNext, 0);
+
+  // Two entries, one of them playable: whichever the generator picks first,
+  // the playable one is reached every time.
+  playlist = {skipped, playable};
+  for (int run = 0; run < 12; ++run) {
+    player::currentIndex = 1;
+    clearJournal();
+    pressNext();
+    EXPECT_EQ(opened(), std::vector<std::string>{playable}) << "run " << run;
+    EXPECT_EQ(player::currentIndex, 2) << "run " << run;
+  }
+}
+
+TEST_F(SkipChainTest, RandomWithEveryEntrySkippedStaysIdle) {
+  player::loopMode = std::string("1");
+  fillPlaylist({}, 1);
+
+  pressNext();
+
+  EXPECT_TRUE(opened().empty());
+  EXPECT_EQ(rendererQueries(), 1u);
+  EXPECT_TRUE(overlayTexts().empty());
+  EXPECT_EQ(engine().getState(), 0);
+  EXPECT_EQ(player::openPending, 1);
 }
 
 TEST_F(PlayEntryTest, ExistingConversionIsReusedAndReplacesTheEntry) {
   castTo(kRenderer);
-  installKelvane();
+  journalConversions();
   player::dlnaConvertTypes = {".flac"};
   const std::string source = file("a.flac");
   const std::string converted = wav("a.wav");
@@ -194,8 +317,10 @@ TEST_F(PlayEntryTest, ExistingConversionIsReusedAndReplacesTheEntry) {
 
 TEST_F(PlayEntryTest, ConversionRunsKelvaneBesideTheSourceFolderNamesUntouched) {
   castTo(kRenderer);
-  installKelvane();
+  journalConversions();
   player::dlnaConvertTypes = {".flac"};
+  // What lies in the current directory is not the conversion program.
+  ASSERT_TRUE(support::writeFile(temp.file("kelvane.exe"), "not a program"));
   // A folder named like the extension, and a file of the destination's name
   // in a folder named "wav": neither may be taken for the destination.
   ASSERT_TRUE(CreateDirectoryA(temp.file("flac").c_str(), nullptr));
@@ -222,20 +347,20 @@ TEST_F(PlayEntryTest, ConversionRunsKelvaneBesideTheSourceFolderNamesUntouched) 
 
 TEST_F(PlayEntryTest, RefusedConversionOpensNothing) {
   castTo(kRenderer);
+  journalConversions();
   player::dlnaConvertTypes = {".flac"};
   ASSERT_TRUE(CreateDirectoryA(temp.file("album.flac").c_str(), nullptr));
   const std::string withoutProgram = file("c.flac");
   struct Case {
     std::string source;
-    bool withKelvane;
+    bool programStarts;
   } cases[] = {
       {temp.file("missing.flac"), true},
       {temp.file("album.flac"), true},   // a folder of a convert type
       {withoutProgram, false},            // the conversion program cannot be started
   };
   for (const Case& c : cases) {
-    if (c.withKelvane) installKelvane();
-    else DeleteFileA(temp.file("kelvane.exe").c_str());
+    if (!c.programStarts) fakeProcessStart(false);
     setPlaylist({c.source}, 1);
     clearJournal();
 
@@ -247,10 +372,61 @@ TEST_F(PlayEntryTest, RefusedConversionOpensNothing) {
     EXPECT_EQ(player::openPending, 1);
     EXPECT_TRUE(window().电影名标签.visible());
   }
+  EXPECT_EQ(fakeStarts.size(), 1u) << "only the source that exists gets as far as a start";
+}
+
+// Reached by the next button while casting: the player names the program
+// beside itself to the system and quotes it, wherever the current directory
+// has gone (an open dialog leaves it in the media's folder) and whatever lies
+// there.
+TEST_F(PlayEntryTest, ConversionProgramIsTheOneBesideThePlayerQuotedAndNamed) {
+  castTo(kRenderer);
+  player::dlnaConvertTypes = {".flac"};
+  ASSERT_TRUE(CreateDirectoryA(temp.file("音乐 目录").c_str(), nullptr));
+  const std::string source = file("音乐 目录\\a b.flac");
+  const std::string destination = temp.file("音乐 目录\\a b.wav");
+  ASSERT_TRUE(support::writeFile(temp.file("音乐 目录\\kelvane.exe"), "not a program"));
+  ASSERT_TRUE(SetCurrentDirectoryA(temp.file("音乐 目录").c_str()));
+  fakeProcessStart(true, destination);
+  setPlaylist({wav("first.wav"), source});
+  playIndex(1);
+  clearJournal();
+
+  support::click(window().下一个按钮.handle());
+
+  const std::string program = programFolder() + "\\kelvane.exe";
+  ASSERT_EQ(fakeStarts.size(), 1u);
+  EXPECT_EQ(fakeStarts[0].application, program);
+  EXPECT_EQ(fakeStarts[0].commandLine,
+            "\"" + program + "\" \"" + source + "\" \"" + destination + "\"");
+  EXPECT_EQ(playlist[1], destination);
+  EXPECT_EQ(opened(), std::vector<std::string>{destination});
+}
+
+// A conversion program that ends without writing the destination leaves the
+// user's entry as it was and nothing opened, as for a missing source.
+TEST_F(PlayEntryTest, ConversionThatWritesNothingKeepsTheSource) {
+  castTo(kRenderer);
+  player::dlnaConvertTypes = {".flac"};
+  const std::string source = file("a.flac");
+  fakeProcessStart(true);
+  setPlaylist({wav("first.wav"), source});
+  playIndex(1);
+  clearJournal();
+
+  support::click(window().下一个按钮.handle());
+
+  EXPECT_EQ(fakeStarts.size(), 1u);
+  EXPECT_EQ(playlist[1], source);
+  EXPECT_TRUE(opened().empty());
+  EXPECT_EQ(player::currentIndex, 2);
+  EXPECT_EQ(engine().getState(), 0);
+  EXPECT_EQ(window().电影名标签.caption(), "a.flac");
+  EXPECT_EQ(player::openPending, 1);
 }
 
 TEST_F(PlayEntryTest, ListedTypesPlayUnconvertedWhenNotCastOrNotMatched) {
-  installKelvane();
+  journalConversions();
   player::dlnaSkipTypes = {".mp3"};
   player::dlnaConvertTypes = {".flac"};
   const std::string upperCase = file("a.FLAC");
