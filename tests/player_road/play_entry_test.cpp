@@ -218,7 +218,7 @@ class SkipChainTest : public PlayEntryTest {
 TEST_F(SkipChainTest, SequentialEndsAtTheLastEntryWithItsHint) {
   player::loopMode = std::string("0");
   fillPlaylist({1}, 0);
-  playIndex(1);
+  ASSERT_TRUE(playIndex(1));
   clearJournal();
 
   pressNext();
@@ -235,7 +235,7 @@ TEST_F(SkipChainTest, SequentialEndsAtTheLastEntryWithItsHint) {
 TEST_F(SkipChainTest, SequentialNaturalEndPassesOverAllToTheLastEntry) {
   player::loopMode = std::string("0");
   fillPlaylist({1, kEntries}, 0);
-  playIndex(1);
+  ASSERT_TRUE(playIndex(1));
   clearJournal();
 
   standin::advanceClock(21000);
@@ -389,7 +389,7 @@ TEST_F(PlayEntryTest, ConversionProgramIsTheOneBesideThePlayerQuotedAndNamed) {
   ASSERT_TRUE(SetCurrentDirectoryA(temp.file("音乐 目录").c_str()));
   fakeProcessStart(true, destination);
   setPlaylist({wav("first.wav"), source});
-  playIndex(1);
+  ASSERT_TRUE(playIndex(1));
   clearJournal();
 
   support::click(window().下一个按钮.handle());
@@ -411,7 +411,7 @@ TEST_F(PlayEntryTest, ConversionThatWritesNothingKeepsTheSource) {
   const std::string source = file("a.flac");
   fakeProcessStart(true);
   setPlaylist({wav("first.wav"), source});
-  playIndex(1);
+  ASSERT_TRUE(playIndex(1));
   clearJournal();
 
   support::click(window().下一个按钮.handle());
