@@ -40,12 +40,25 @@ void initEngineAndSettings();
 // Asks the system to keep the display on until the process ends.
 void keepDisplayAwake();
 
-// Closes the medium, removes the tray icon in tray mode and ends the process
-// with exit code 0. Never returns (under a test seam it returns once the end
+// Saves the last playback, closes the medium, removes the tray icon in tray
+// mode and ends the process with exit code 0. Never returns (under a test seam it returns once the end
 // has been requested). The engine is never destroyed.
 void shutDown();
 // Menu 文件 > 退出程序(&X) and menu 操作 > 退出(&X): shutDown alone.
 void onExitMenu();
 void onExitOperationMenu();
+
+// ---- the last playback (section 播放 of the settings file) ----
+
+// While playing or paused: pauses, then records the playlist's current entry
+// and the position read after the pause, both keys or neither. Nothing is
+// written in any other state, for an empty playlist, or when currentIndex
+// names no entry; the earlier record then stays.
+void saveLastPlayback();
+// Menu 继续上一次的播放(&G): the recorded file becomes the whole playlist and
+// plays from the recorded position once the engine reports playing (windows
+// stay responsive meanwhile). No record, or a file that no longer exists: a
+// message box, and nothing changes.
+void resumeLastPlayback();
 
 }  // namespace player

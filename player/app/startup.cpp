@@ -132,6 +132,8 @@ void initEngineAndSettings() {
 void keepDisplayAwake() { fw::win::SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED); }
 
 void shutDown() {
+  // Before the close, while the state and position still tell what played.
+  saveLastPlayback();
   if (playerEngine != nullptr) playerEngine->close();
   if (isTrueSetting(closeToTray) && mainWindowExists()) fw::removeTrayIcon(mainWindow());
   fw::endProgram(0);
