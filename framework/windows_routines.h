@@ -15,6 +15,7 @@ using Routine = OutsideRoutine<Signature>;
 inline constexpr char kUser32[] = "user32.dll";
 inline constexpr char kKernel32[] = "kernel32.dll";
 inline constexpr char kShell32[] = "shell32.dll";
+inline constexpr char kAdvapi32[] = "advapi32.dll";
 
 // Monitors for full screen.
 inline constinit Routine<int WINAPI(int)> GetSystemMetrics{kUser32, "GetSystemMetrics"};
@@ -73,6 +74,22 @@ inline constinit Routine<LPSTR WINAPI()> GetCommandLineA{kKernel32, "GetCommandL
 inline constinit Routine<BOOL WINAPI(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
                                      DWORD, LPVOID, LPCSTR, LPSTARTUPINFOA, LPPROCESS_INFORMATION)>
     CreateProcessA{kKernel32, "CreateProcessA"};
+
+// Registry items (registry.h). Listed so that a test can stand in for a write
+// the registry refuses: Wine enforces no access control.
+inline constinit Routine<LONG WINAPI(HKEY, LPCSTR, DWORD, LPSTR, DWORD, REGSAM,
+                                        LPSECURITY_ATTRIBUTES, PHKEY, LPDWORD)>
+    RegCreateKeyExA{kAdvapi32, "RegCreateKeyExA"};
+inline constinit Routine<LONG WINAPI(HKEY, LPCSTR, DWORD, REGSAM, PHKEY)> RegOpenKeyExA{
+    kAdvapi32, "RegOpenKeyExA"};
+inline constinit Routine<LONG WINAPI(HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD)>
+    RegSetValueExA{kAdvapi32, "RegSetValueExA"};
+inline constinit Routine<LONG WINAPI(HKEY, LPCSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD)>
+    RegQueryValueExA{kAdvapi32, "RegQueryValueExA"};
+inline constinit Routine<LONG WINAPI(HKEY, LPCSTR)> RegDeleteValueA{kAdvapi32,
+                                                                      "RegDeleteValueA"};
+inline constinit Routine<LONG WINAPI(HKEY, LPCSTR)> RegDeleteKeyA{kAdvapi32, "RegDeleteKeyA"};
+inline constinit Routine<LONG WINAPI(HKEY)> RegCloseKey{kAdvapi32, "RegCloseKey"};
 
 // Pop-up menus at the cursor.
 inline constinit Routine<BOOL WINAPI(LPPOINT)> GetCursorPos{kUser32, "GetCursorPos"};

@@ -8,6 +8,8 @@
 #include "player/windows/about/about.h"
 #include "player/windows/audio_device/audio_device.h"
 #include "player/windows/dlna/dlna.h"
+#include "player/windows/file_types/file_types.h"
+#include "player/windows/live_channels/live_channels.h"
 #include "player/windows/main/geometry.h"
 #include "player/windows/main/main_window.h"
 #include "player/windows/main/main_window_behaviour.h"
@@ -49,7 +51,7 @@ MainWindow::MainWindow()
       图形按钮1(this, {.parent = &顶部背景, .left = 0, .top = -7, .width = 120, .height = 46,
                        .picture = assets::logoButton, .hoverPicture = assets::logoButtonHover,
                        .pressedPicture = assets::logoButtonPressed,
-                       .onClick = showFileMenu}),
+                       .onClick = showFileMenu, .onDoubleClick = promptHiddenChannels}),
       电影名标签(this, {.parent = &顶部背景, .left = 183, .top = 7, .width = 434, .height = 31,
                         .caption = "正在播放：", .textColour = kWhite,
                         .align = fw::TextAlign::Centre,   // the box itself is kept centred
@@ -152,7 +154,8 @@ MainWindow::MainWindow()
       设置(this, {.parent = &文件, .caption = "设置"}),
       选择声音输出设备(this, {.parent = &设置, .caption = "选择声音输出设备(&S)",
                               .onClick = showAudioDeviceWindow}),
-      关联文件类型(this, {.parent = &设置, .caption = "关联文件类型(&R)"}),
+      关联文件类型(this, {.parent = &设置, .caption = "关联文件类型(&R)",
+                          .onClick = showAssociationWindow}),
       循环模式(this, {.parent = &文件, .caption = "循环模式"}),
       顺序播放(this, {.parent = &循环模式, .caption = "顺序播放(&A)",
                       .onClick = selectSequentialMode}),
