@@ -148,4 +148,12 @@ inline std::vector<JournalLine> journalCalls(const std::string& routine) {
   return calls;
 }
 
+// The values written to one numbered item with APlayer_SetConfigA, in order.
+inline std::vector<std::string> itemsSet(int32_t item) {
+  std::vector<std::string> values;
+  for (const JournalLine& line : journalCalls("APlayer_SetConfigA"))
+    if (line.size() > 2 && line[2] == std::to_string(item)) values.push_back(line.size() > 3 ? line[3] : "");
+  return values;
+}
+
 }  // namespace standin

@@ -17,11 +17,6 @@ void DlnaTest::findRenderers(const char* renderers) {
   standin::setConfig("discoveryDelay", "0");
 }
 
-void DlnaTest::chooseMenuItem(const fw::MenuItem& item) {
-  PostMessageA(window().handle(), WM_COMMAND, MAKEWPARAM(item.command(), 0), 0);
-  support::pumpMessages();
-}
-
 player::DlnaWindow& DlnaTest::openDlnaWindow() {
   chooseMenuItem(window().播放到DLNA设备);
   EXPECT_TRUE(support::waitUntil([&] { return dlnaWindow() != nullptr; }, 5000));
@@ -45,41 +40,6 @@ std::vector<std::string> DlnaTest::listed() {
   const fw::ListBox& list = dlnaWindow()->列表框1;
   for (int line = 0; line < list.count(); ++line) lines.push_back(list.itemText(line));
   return lines;
-}
-
-namespace {
-
-LPARAM middleOfLine(HWND list, int line) {
-  RECT rect{};
-  SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&rect));
-  return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-}
-
-}  // namespace
-
-void DlnaTest::clickLine(int line) {
-  HWND list = dlnaWindow()->列表框1.handle();
-  const LPARAM at = middleOfLine(list, line);
-  SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageA(list, WM_LBUTTONUP, 0, at);
-  support::pumpMessages();
-}
-
-void DlnaTest::doubleClickLine(int line) {
-  HWND list = dlnaWindow()->列表框1.handle();
-  const LPARAM at = middleOfLine(list, line);
-  SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageA(list, WM_LBUTTONUP, 0, at);
-  SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-  SendMessageA(list, WM_LBUTTONUP, 0, at);
-  support::pumpMessages();
-}
-
-std::vector<std::string> DlnaTest::itemsSet(int item) {
-  std::vector<std::string> values;
-  for (const standin::JournalLine& line : calls("APlayer_SetConfigA"))
-    if (line.at(2) == std::to_string(item)) values.push_back(line.size() > 3 ? line[3] : "");
-  return values;
 }
 
 std::string DlnaTest::file(const std::string& name, const std::string& bytes) {

@@ -9,6 +9,7 @@
 
 #include "player/windows/dlna/dlna_window.h"
 #include "tests/player_spine/player_fixture.h"
+#include "tests/support/ui.h"
 
 namespace dlna {
 
@@ -19,7 +20,7 @@ class DlnaTest : public spine::PlayerTest {
   void findRenderers(const char* renderers);
   // Chooses an item of the main window's menus as a pop-up menu does: the
   // item's command to the main window, then what it caused.
-  void chooseMenuItem(const fw::MenuItem& item);
+  void chooseMenuItem(const fw::MenuItem& item) { support::chooseMenuItem(item); }
   // Opens the window through the menu and waits until it shows.
   player::DlnaWindow& openDlnaWindow();
   player::DlnaWindow* dlnaWindow() { return fw::openWindow<player::DlnaWindow>(); }
@@ -29,8 +30,8 @@ class DlnaTest : public spine::PlayerTest {
   // The list's lines, top to bottom.
   std::vector<std::string> listed();
   // A click on a line of the list, and a double-click, as Windows sends them.
-  void clickLine(int line);
-  void doubleClickLine(int line);
+  void clickLine(int line) { support::clickListLine(dlnaWindow()->列表框1.handle(), line); }
+  void doubleClickLine(int line) { support::clickListLine(dlnaWindow()->列表框1.handle(), line, true); }
   // A left press and release on a unit (button, picture button), then what it caused.
   void press(const fw::Unit& unit) { spine::click(unit); }
   // Whether the DLNA window was open behind each message box, in order.
@@ -41,7 +42,7 @@ class DlnaTest : public spine::PlayerTest {
     return spine::journalCalls(routine);
   }
   // The values written to an item, in order.
-  std::vector<std::string> itemsSet(int item);
+  std::vector<std::string> itemsSet(int item) { return standin::itemsSet(item); }
 
   // A file of the bytes in the test folder (folders in the name must exist).
   std::string file(const std::string& name, const std::string& bytes = "media");

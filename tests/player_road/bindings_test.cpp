@@ -33,10 +33,7 @@ void cancelInput(support::ScriptedSeam& seam) { seam.inputAnswers.push_back(std:
 
 void press(const fw::Unit& unit) { support::click(unit.handle()); }
 
-void choose(Window& window, const fw::MenuItem& item) {
-  SendMessageA(window.handle(), WM_COMMAND, MAKEWPARAM(item.command(), 0), 0);
-  support::pumpMessages();
-}
+void choose(Window&, const fw::MenuItem& item) { support::chooseMenuItem(item); }
 
 class BindingTest : public RoadTest, public ::testing::WithParamInterface<Binding> {
  public:

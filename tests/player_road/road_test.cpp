@@ -129,13 +129,6 @@ std::vector<std::string> RoadTest::opened() {
   return paths;
 }
 
-std::vector<std::string> RoadTest::itemsSet(int item) {
-  std::vector<std::string> values;
-  for (const Line& line : calls("APlayer_SetConfigA"))
-    if (line.at(2) == std::to_string(item)) values.push_back(line.size() > 3 ? line[3] : "");
-  return values;
-}
-
 RECT RoadTest::videoRect() { return support::rectInParent(engine().getWindow()); }
 
 bool RoadTest::controlBarAboveVideo() {

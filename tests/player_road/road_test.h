@@ -65,7 +65,7 @@ class RoadTest : public support::TempFolderTest {
   // The texts opened, in order.
   std::vector<std::string> opened();
   // Item values set with APlayer_SetConfigA, in order.
-  std::vector<std::string> itemsSet(int item);
+  std::vector<std::string> itemsSet(int item) { return standin::itemsSet(item); }
   // The on-video texts shown (item 612), in order.
   std::vector<std::string> overlayTexts() { return itemsSet(612); }
   void clearJournal() { standin::clearJournal(); }

@@ -7,7 +7,8 @@
 
 #include "framework/windows_routines.h"
 #include "player/windows/about/about_window.h"
-#include "tests/player_windows_small/small_window_test.h"
+#include "tests/player_spine/player_fixture.h"
+#include "tests/support/ui.h"
 #include "tests/support/wait.h"
 
 namespace small {
@@ -57,7 +58,7 @@ HINSTANCE WINAPI recordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR
   return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));
 }
 
-class AboutTest : public SmallWindowTest {
+class AboutTest : public spine::PlayerTest {
  protected:
   AboutTest() {
     textsSet.clear();
@@ -70,15 +71,10 @@ class AboutTest : public SmallWindowTest {
     UnhookWindowsHookEx(hook_);
   }
   AboutWindow* open() {
-    choose(window().关于Quorle);
+    support::chooseMenuItem(window().关于Quorle);
     return fw::openWindow<AboutWindow>();
   }
-  // A left press and release on a label, as Windows sends them.
-  static void pressLabel(const fw::Label& label) {
-    SendMessageA(label.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 10));
-    SendMessageA(label.handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
-    support::pumpMessages();
-  }
+  static void pressLabel(const fw::Label& label) { support::click(label.handle(), 20, 10); }
 
   HHOOK hook_ = nullptr;
 };

@@ -11,8 +11,9 @@
 #include "engine/engine_items.h"
 #include "player/app/app.h"
 #include "player/windows/audio_device/audio_device_window.h"
-#include "tests/player_windows_small/small_window_test.h"
+#include "tests/player_spine/player_fixture.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/ui.h"
 #include "tests/support/wait.h"
 
 namespace small {
@@ -21,9 +22,20 @@ namespace {
 using player::AudioDeviceWindow;
 using Lines = std::vector<std::string>;
 
+// The list's lines, in order.
+Lines lines(const fw::ListBox& list) {
+  Lines texts;
+  for (int line = 0; line < list.count(); ++line) texts.push_back(list.itemText(line));
+  return texts;
+}
+
+void clickLine(const fw::ListBox& list, int line, bool doubleClick = false) {
+  support::clickListLine(list.handle(), line, doubleClick);
+}
+
 constexpr char kTwoDevices[] = "扬声器 (Realtek High Definition Audio);耳机 (USB Audio)";
 
-class AudioDeviceTest : public SmallWindowTest {
+class AudioDeviceTest : public spine::PlayerTest {
  protected:
   // Starts the player with the engine reporting `devices` in item 10.
   void startWithDevices(const char* devices) {
@@ -32,10 +44,10 @@ class AudioDeviceTest : public SmallWindowTest {
     standin::clearJournal();
   }
   AudioDeviceWindow* open() {
-    choose(window().选择声音输出设备);
+    support::chooseMenuItem(window().选择声音输出设备);
     return fw::openWindow<AudioDeviceWindow>();
   }
-  std::vector<std::string> devicesSet() { return itemsSet(engine::kAudioDevice); }
+  Lines devicesSet() { return standin::itemsSet(engine::kAudioDevice); }
   std::string settingsFile() { return support::readFile(temp.file("设置.txt")); }
 
   void expectOnlyMessage(const std::string& text) {
@@ -140,7 +152,7 @@ TEST_F(AudioDeviceTest, RefusalsHandNothingToTheEngineStoreNothingAndLeaveTheWin
     standin::clearJournal();
     seam.calls.clear();
 
-    press(w->按钮1);
+    spine::click(w->按钮1);
 
     expectOnlyMessage(c.message);
     EXPECT_TRUE(devicesSet().empty());
@@ -161,7 +173,7 @@ TEST_F(AudioDeviceTest, OkAndDoubleClickEachHandTheNameOverStoreItConfirmAndClos
     AudioDeviceWindow* w = open();
     ASSERT_NE(w, nullptr);
     clickLine(w->列表框1, 1, doubleClick);
-    if (!doubleClick) press(w->按钮1);
+    if (!doubleClick) spine::click(w->按钮1);
 
     EXPECT_EQ(devicesSet(), Lines{"耳机 (USB Audio)"});
     EXPECT_EQ(settingsFile(), "[设置]\r\n音频输出设备=耳机 (USB Audio)\r\n");
@@ -177,7 +189,7 @@ TEST_F(AudioDeviceTest, StoredNameReachesTheEngineAtTheNextStartAndTheWindowReop
   AudioDeviceWindow* w = open();
   ASSERT_NE(w, nullptr);
   clickLine(w->列表框1, 0);
-  press(w->按钮1);
+  spine::click(w->按钮1);
   ASSERT_FALSE(fw::isWindowOpen<AudioDeviceWindow>());
 
   w = open();
@@ -204,19 +216,19 @@ TEST_F(AudioDeviceTest, FailedSettingsWriteLeavesTheEngineSwitchedAndTheWindowOp
   clickLine(w->列表框1, 1);
   seam.calls.clear();
 
-  press(w->按钮1);
+  spine::click(w->按钮1);
   expectOnlyMessage("写入配置文件失败！");
   EXPECT_EQ(devicesSet(), Lines{"耳机 (USB Audio)"});
   ASSERT_EQ(fw::openWindow<AudioDeviceWindow>(), w);
   EXPECT_EQ(w->列表框1.selectedLine(), 1);
 
-  press(w->按钮1);
+  spine::click(w->按钮1);
   EXPECT_EQ(seam.messageTexts(), (Lines{"写入配置文件失败！", "写入配置文件失败！"}));
   EXPECT_EQ(devicesSet(), (Lines{"耳机 (USB Audio)", "耳机 (USB Audio)"}));
   ASSERT_EQ(fw::openWindow<AudioDeviceWindow>(), w);
 
   ASSERT_TRUE(RemoveDirectoryA(temp.file("设置.txt").c_str()));
-  press(w->按钮1);
+  spine::click(w->按钮1);
   EXPECT_EQ(seam.messageTexts().back(), "输出设备已更改为：\r\n耳机 (USB Audio)\r\n\r\n将在播放下一个文件时生效！");
   EXPECT_EQ(devicesSet().size(), 3u);
   EXPECT_EQ(settingsFile(), "[设置]\r\n音频输出设备=耳机 (USB Audio)\r\n");

@@ -5,13 +5,14 @@
 
 #include "player/windows/about/about_window.h"
 #include "player/windows/audio_device/audio_device_window.h"
-#include "tests/player_windows_small/small_window_test.h"
+#include "tests/player_spine/player_fixture.h"
+#include "tests/support/ui.h"
 #include "tests/support/wait.h"
 
 namespace small {
 namespace {
 
-using FrontTest = SmallWindowTest;
+using FrontTest = spine::PlayerTest;
 
 TEST_F(FrontTest, ChoosingTheMenuItemOfAnOpenWindowBringsThatWindowToTheFront) {
   startPlayer();
@@ -26,7 +27,7 @@ TEST_F(FrontTest, ChoosingTheMenuItemOfAnOpenWindowBringsThatWindowToTheFront) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    choose(c.item);
+    support::chooseMenuItem(c.item);
     const HWND opened = c.open();
     ASSERT_NE(opened, nullptr);
     // Another test's window may take the foreground meanwhile; try again then.
@@ -35,7 +36,7 @@ TEST_F(FrontTest, ChoosingTheMenuItemOfAnOpenWindowBringsThatWindowToTheFront) {
       SetForegroundWindow(window().handle());
       support::pumpMessages(50);
       ASSERT_NE(GetForegroundWindow(), opened);
-      choose(c.item);
+      support::chooseMenuItem(c.item);
       front = support::waitUntil([&] { return GetForegroundWindow() == opened; }, 500);
     }
     EXPECT_TRUE(front);

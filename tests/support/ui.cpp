@@ -1,5 +1,6 @@
 #include "tests/support/ui.h"
 
+#include "framework/window.h"
 #include "tests/support/wait.h"
 
 namespace support {
@@ -7,6 +8,24 @@ namespace support {
 void click(HWND window, int x, int y) {
   SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  pumpMessages();
+}
+
+void clickListLine(HWND list, int line, bool doubleClick) {
+  RECT rect{};
+  SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&rect));
+  const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(list, WM_LBUTTONUP, 0, at);
+  if (doubleClick) {
+    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageA(list, WM_LBUTTONUP, 0, at);
+  }
+  pumpMessages();
+}
+
+void chooseMenuItem(const fw::MenuItem& item) {
+  PostMessageA(item.window().handle(), WM_COMMAND, MAKEWPARAM(item.command(), 0), 0);
   pumpMessages();
 }
 

@@ -2,11 +2,22 @@
 // Touching windows as a user would, in tests.
 #include <windows.h>
 
+#include "framework/menu.h"
+
 namespace support {
 
 // A left press and release at (x, y) of the window's client area, sent as
 // Windows sends them, then the messages they caused.
 void click(HWND window, int x = 5, int y = 5);
+
+// A left press and release in the middle of a list box's line (from 0), then
+// what it caused; with `doubleClick`, a second press and release after it as
+// the double-click Windows reports.
+void clickListLine(HWND list, int line, bool doubleClick = false);
+
+// An item of a window's menus chosen: the command Windows sends the window for
+// a choice from its menu bar or a pop-up menu, then what it caused.
+void chooseMenuItem(const fw::MenuItem& item);
 
 // A window's rectangle in its parent's client coordinates.
 RECT rectInParent(HWND window);
