@@ -21,23 +21,17 @@ TEST_F(Program, StartsWithTheSettingsBesideItAndEndsThroughItsCloseButton) {
                                  "[设置]\r\n默认音量=35\r\n播放器宽度=900\r\n播放器高度=600\r\n"
                                  "音频输出设备=耳机\r\n"));
   const std::string journal = temp.file("journal.txt");
-  ASSERT_TRUE(player.start("", journal));
-
-  HWND main = player.mainWindow();
-  ASSERT_NE(main, nullptr);
+  HWND main = player.open("", journal);
+  ASSERT_NE(main, nullptr) << "no main window with a close button at the right end of its top bar";
   char caption[64] = {};
   GetWindowTextA(main, caption, sizeof caption);
   EXPECT_STREQ(caption, "Quorle播放器");
-  HWND close = nullptr;
-  ASSERT_TRUE(support::waitUntil(
-      [&] { return (close = support::PlayerProgram::closeButton(main)) != nullptr; }, 5000))
-      << "no close button at the right end of the top bar";
   RECT outer;
   GetWindowRect(main, &outer);
   EXPECT_EQ(outer.right - outer.left, 900);
   EXPECT_EQ(outer.bottom - outer.top, 600);
 
-  support::pressFromOutside(close);
+  support::pressFromOutside(support::PlayerProgram::closeButton(main));
   EXPECT_EQ(player.waitForExit(), 0) << "-1: the player did not end";
 
   std::vector<std::string> seen;

@@ -124,6 +124,13 @@ HWND PlayerProgram::mainWindow(unsigned timeoutMs) {
   return main;
 }
 
+HWND PlayerProgram::open(const std::string& arguments, const std::string& journal, unsigned timeoutMs) {
+  if (!start(arguments, journal)) return nullptr;
+  HWND main = mainWindow(timeoutMs);
+  if (main == nullptr || !waitUntil([&] { return closeButton(main) != nullptr; }, timeoutMs)) return nullptr;
+  return main;
+}
+
 HWND PlayerProgram::closeButton(HWND main) {
   return childWindowWhere(main, [](const RECT& place, const RECT& client) {
     return place.right - place.left == 17 && place.bottom - place.top == 16 && place.top == 0 &&

@@ -38,6 +38,9 @@ class PlayerProgram {
   // path, the engine's journal going to `journal`. False when it did not start.
   bool start(const std::string& arguments, const std::string& journal,
              const std::string& currentDirectory = "C:\\");
+  // start, then the main window once its units exist (nullptr when it did not
+  // start or no window came within the limit).
+  HWND open(const std::string& arguments, const std::string& journal, unsigned timeoutMs = 15000);
   DWORD processId() const { return process_.dwProcessId; }
   // The visible main window, waited for up to the limit; nullptr when none came.
   HWND mainWindow(unsigned timeoutMs = 15000);
