@@ -101,7 +101,13 @@ Text TreeBox::itemText(int item) const {
 
 void TreeBox::expand(int item) {
   if (auto handle = static_cast<HTREEITEM>(itemHandle(item))) {
+    // Wine's control scrolls the children into view; an expand the program
+    // asks for leaves the view where it was, so a filled tree shows its top.
+    HTREEITEM firstShown = next(hwnd_, nullptr, TVGN_FIRSTVISIBLE);
     SendMessageA(hwnd_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(handle));
+    if (firstShown != nullptr) {
+      SendMessageA(hwnd_, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(firstShown));
+    }
   }
 }
 

@@ -31,6 +31,7 @@ class TreeBox : public Unit {
   int addItem(const Text& text, int parentItem = -1);
   int count() const;
   Text itemText(int item) const;
+  // Expanding leaves the items shown at the top where they were.
   void expand(int item);
   void collapse(int item);
   bool isExpanded(int item) const;

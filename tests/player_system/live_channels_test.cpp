@@ -142,6 +142,9 @@ TEST_F(LiveChannels, TheCodeOpensTheWindowAsDescribedAndLaterGesturesAskNoMore) 
   EXPECT_TRUE(tree().isExpanded(0));
   EXPECT_TRUE(tree().isExpanded(3));
   EXPECT_EQ(tree().selection(), -1);
+  EXPECT_EQ(SendMessageA(tree().handle(), TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0),
+            reinterpret_cast<LRESULT>(tree().itemHandle(0)))
+      << "the tree opens at its top";
   EXPECT_EQ(player::liveChannelAddresses.size(), 15u);
 
   // Open: brought back, neither refilled nor asked again.
