@@ -21,20 +21,30 @@ void ListBox::createHandle() {
   DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
   if (description_.selection == Selection::Extended) style |= LBS_EXTENDEDSEL;
   if (createChild("LISTBOX", style) == nullptr) return;
+  listProc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd_, GCLP_WNDPROC));
   if (description_.extraLineHeight != 0) {
-    const LRESULT height = SendMessageA(hwnd_, LB_GETITEMHEIGHT, 0, 0);
-    if (height != LB_ERR) SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, MAKELPARAM(height + description_.extraLineHeight, 0));
+    const LRESULT height = send(LB_GETITEMHEIGHT, 0, 0);
+    if (height != LB_ERR) send(LB_SETITEMHEIGHT, 0, MAKELPARAM(height + description_.extraLineHeight, 0));
   }
   for (const auto& [text, value] : pending_) {
-    const LRESULT line = SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    if (line >= 0) SendMessageA(hwnd_, LB_SETITEMDATA, static_cast<WPARAM>(line), value);
+    const LRESULT line = send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    if (line >= 0) send(LB_SETITEMDATA, static_cast<WPARAM>(line), value);
   }
   pending_.clear();
 }
 
+LRESULT ListBox::send(UINT message, WPARAM wParam, LPARAM lParam) const {
+  // The list's own messages go straight to its procedure: through the
+  // subclass, each would first look up the subclass's window property, which
+  // under Wine is a call to the server and made a list of thousands of lines
+  // take seconds to fill. The unit watches none of these messages.
+  if (listProc_ != nullptr) return CallWindowProcA(listProc_, hwnd_, message, wParam, lParam);
+  return SendMessageA(hwnd_, message, wParam, lParam);
+}
+
 int ListBox::count() const {
   if (hwnd_ == nullptr) return static_cast<int>(pending_.size());
-  return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0));
+  return static_cast<int>(send(LB_GETCOUNT, 0, 0));
 }
 
 int ListBox::addItem(const Text& text, int value) {
@@ -42,19 +52,19 @@ int ListBox::addItem(const Text& text, int value) {
     pending_.emplace_back(text, value);
     return static_cast<int>(pending_.size()) - 1;
   }
-  const LRESULT line = SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  const LRESULT line = send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
   if (line < 0) return -1;
-  SendMessageA(hwnd_, LB_SETITEMDATA, static_cast<WPARAM>(line), value);
+  send(LB_SETITEMDATA, static_cast<WPARAM>(line), value);
   return static_cast<int>(line);
 }
 
 Text ListBox::itemText(int line) const {
   if (line < 0 || line >= count()) return Text();
   if (hwnd_ == nullptr) return pending_[static_cast<std::size_t>(line)].first;
-  const LRESULT length = SendMessageA(hwnd_, LB_GETTEXTLEN, static_cast<WPARAM>(line), 0);
+  const LRESULT length = send(LB_GETTEXTLEN, static_cast<WPARAM>(line), 0);
   if (length <= 0) return Text();
   Text text(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT got = SendMessageA(hwnd_, LB_GETTEXT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text.data()));
+  const LRESULT got = send(LB_GETTEXT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text.data()));
   text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
   return text;
 }
@@ -62,7 +72,7 @@ Text ListBox::itemText(int line) const {
 int ListBox::itemValue(int line) const {
   if (line < 0 || line >= count()) return 0;
   if (hwnd_ == nullptr) return pending_[static_cast<std::size_t>(line)].second;
-  return static_cast<int>(SendMessageA(hwnd_, LB_GETITEMDATA, static_cast<WPARAM>(line), 0));
+  return static_cast<int>(send(LB_GETITEMDATA, static_cast<WPARAM>(line), 0));
 }
 
 void ListBox::setItemValue(int line, int value) {
@@ -71,7 +81,7 @@ void ListBox::setItemValue(int line, int value) {
     pending_[static_cast<std::size_t>(line)].second = value;
     return;
   }
-  SendMessageA(hwnd_, LB_SETITEMDATA, static_cast<WPARAM>(line), value);
+  send(LB_SETITEMDATA, static_cast<WPARAM>(line), value);
 }
 
 void ListBox::deleteItem(int line) {
@@ -80,12 +90,32 @@ void ListBox::deleteItem(int line) {
     pending_.erase(pending_.begin() + line);
     return;
   }
-  SendMessageA(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(line), 0);
+  send(LB_DELETESTRING, static_cast<WPARAM>(line), 0);
 }
 
 void ListBox::clear() {
   pending_.clear();
-  if (hwnd_ != nullptr) SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+  if (hwnd_ != nullptr) send(LB_RESETCONTENT, 0, 0);
+}
+
+void ListBox::replaceItems(const std::vector<Line>& lines) {
+  pending_.clear();
+  if (hwnd_ == nullptr) {
+    for (const Line& line : lines) pending_.emplace_back(*line.text, line.value);
+    return;
+  }
+  send(WM_SETREDRAW, FALSE, 0);
+  send(LB_RESETCONTENT, 0, 0);
+  std::size_t bytes = 0;
+  for (const Line& line : lines) bytes += line.text->size() + 1;
+  // Room for every line at once, instead of growing step by step.
+  send(LB_INITSTORAGE, lines.size(), static_cast<LPARAM>(bytes));
+  for (const Line& line : lines) {
+    const LRESULT added = send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.text->c_str()));
+    if (added >= 0) send(LB_SETITEMDATA, static_cast<WPARAM>(added), line.value);
+  }
+  send(WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 int ListBox::selectedLine() const {
@@ -94,33 +124,33 @@ int ListBox::selectedLine() const {
     const std::vector<int> lines = selectedLines();
     return lines.empty() ? -1 : lines.front();
   }
-  const LRESULT line = SendMessageA(hwnd_, LB_GETCURSEL, 0, 0);
+  const LRESULT line = send(LB_GETCURSEL, 0, 0);
   return line == LB_ERR ? -1 : static_cast<int>(line);
 }
 
 void ListBox::setSelectedLine(int line) {
   if (hwnd_ == nullptr) return;
   if (description_.selection == Selection::Extended) {
-    SendMessageA(hwnd_, LB_SETSEL, FALSE, -1);
-    if (line >= 0 && line < count()) SendMessageA(hwnd_, LB_SETSEL, TRUE, line);
+    send(LB_SETSEL, FALSE, -1);
+    if (line >= 0 && line < count()) send(LB_SETSEL, TRUE, line);
     return;
   }
-  SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(line < 0 ? -1 : line), 0);
+  send(LB_SETCURSEL, static_cast<WPARAM>(line < 0 ? -1 : line), 0);
 }
 
 bool ListBox::isSelected(int line) const {
   if (hwnd_ == nullptr || line < 0 || line >= count()) return false;
-  return SendMessageA(hwnd_, LB_GETSEL, static_cast<WPARAM>(line), 0) > 0;
+  return send(LB_GETSEL, static_cast<WPARAM>(line), 0) > 0;
 }
 
 void ListBox::setSelected(int line, bool selected) {
   if (hwnd_ == nullptr || line < 0 || line >= count()) return;
   if (description_.selection == Selection::Extended) {
-    SendMessageA(hwnd_, LB_SETSEL, selected, line);
+    send(LB_SETSEL, selected, line);
   } else if (selected) {
-    SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+    send(LB_SETCURSEL, static_cast<WPARAM>(line), 0);
   } else if (selectedLine() == line) {
-    SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    send(LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
   }
 }
 
@@ -132,10 +162,10 @@ std::vector<int> ListBox::selectedLines() const {
     if (line >= 0) lines.push_back(line);
     return lines;
   }
-  const LRESULT n = SendMessageA(hwnd_, LB_GETSELCOUNT, 0, 0);
+  const LRESULT n = send(LB_GETSELCOUNT, 0, 0);
   if (n <= 0) return lines;
   lines.resize(static_cast<std::size_t>(n));
-  const LRESULT got = SendMessageA(hwnd_, LB_GETSELITEMS, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(lines.data()));
+  const LRESULT got = send(LB_GETSELITEMS, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(lines.data()));
   lines.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
   std::sort(lines.begin(), lines.end());
   return lines;
@@ -143,18 +173,18 @@ std::vector<int> ListBox::selectedLines() const {
 
 void ListBox::setCaretLine(int line) {
   if (hwnd_ == nullptr || line < 0 || line >= count()) return;
-  SendMessageA(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(line), FALSE);
+  send(LB_SETCARETINDEX, static_cast<WPARAM>(line), FALSE);
 }
 
 int ListBox::caretLine() const {
   if (hwnd_ == nullptr) return -1;
-  const LRESULT line = SendMessageA(hwnd_, LB_GETCARETINDEX, 0, 0);
+  const LRESULT line = send(LB_GETCARETINDEX, 0, 0);
   return line == LB_ERR ? -1 : static_cast<int>(line);
 }
 
 int ListBox::topLine() const {
   if (hwnd_ == nullptr) return 0;
-  return static_cast<int>(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0));
+  return static_cast<int>(send(LB_GETTOPINDEX, 0, 0));
 }
 
 bool ListBox::onMessage(UINT message, WPARAM wParam, LPARAM, LRESULT&) {

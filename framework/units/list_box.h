@@ -40,6 +40,14 @@ class ListBox : public Unit {
   // Removes the line; the lines after it move up. Outside the list: nothing.
   void deleteItem(int line);
   void clear();
+  // Every line replaced by these, in order, each text with its value. The list
+  // is drawn once, after the last line, rather than after each: quick for
+  // thousands of lines.
+  struct Line {
+    const Text* text;
+    int value;
+  };
+  void replaceItems(const std::vector<Line>& lines);
 
   // The selected line (extended selection: the first selected line), or -1.
   int selectedLine() const;
@@ -62,7 +70,11 @@ class ListBox : public Unit {
   bool onNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
+  LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
   ListBoxDescription description_;
+  // The list control's own window procedure, under the unit's subclass.
+  WNDPROC listProc_ = nullptr;
   // Lines added before the handle exists.
   std::vector<std::pair<Text, int>> pending_;
   HBRUSH backgroundBrush_ = nullptr;

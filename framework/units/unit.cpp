@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
+#include <unordered_map>
 
 #include "framework/units/internal.h"
 #include "framework/window.h"
@@ -13,7 +15,22 @@ namespace fw {
 
 namespace {
 
-constexpr char kUnitProperty[] = "fw.Unit";
+// Which unit each window of the layer belongs to. A table of this process
+// rather than a window property: every message looks its unit up, and under
+// Wine reading a window property is a call to the server, which made messages
+// sent by the thousand (a list emptied of many lines tells its parent of each)
+// cost seconds.
+struct UnitTable {
+  std::mutex lock;
+  std::unordered_map<HWND, Unit*> units;
+};
+
+// Kept for the whole process and never destroyed: windows may still exist while
+// static objects are torn down at exit.
+UnitTable& unitTable() {
+  static UnitTable* table = new UnitTable;
+  return *table;
+}
 constexpr UINT_PTR kSubclassId = 0x51;
 
 LRESULT CALLBACK unitWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -76,7 +93,10 @@ COLORREF toColorRef(Rgb colour) { return RGB(colour.red, colour.green, colour.bl
 
 Unit* unitFromHandle(HWND hwnd) {
   if (hwnd == nullptr) return nullptr;
-  return static_cast<Unit*>(GetPropA(hwnd, kUnitProperty));
+  UnitTable& table = unitTable();
+  std::lock_guard<std::mutex> guard(table.lock);
+  auto it = table.units.find(hwnd);
+  return it == table.units.end() ? nullptr : it->second;
 }
 
 void registerClasses() {
@@ -130,13 +150,22 @@ BufferedPaint::~BufferedPaint() {
 // ---- the dispatch every unit's messages go through ----
 
 void UnitAccess::link(Unit* unit, HWND hwnd) {
-  SetPropA(hwnd, kUnitProperty, unit);
+  {
+    UnitTable& table = unitTable();
+    std::lock_guard<std::mutex> guard(table.lock);
+    table.units[hwnd] = unit;
+  }
   unit->hwnd_ = hwnd;
 }
 
 void UnitAccess::unlink(Unit* unit) {
   if (unit->hwnd_ == nullptr) return;
-  RemovePropA(unit->hwnd_, kUnitProperty);
+  {
+    UnitTable& table = unitTable();
+    std::lock_guard<std::mutex> guard(table.lock);
+    auto it = table.units.find(unit->hwnd_);
+    if (it != table.units.end() && it->second == unit) table.units.erase(it);
+  }
   if (unit->subclassed_) RemoveWindowSubclass(unit->hwnd_, unitSubclassProc, kSubclassId);
   unit->subclassed_ = false;
   unit->hwnd_ = nullptr;

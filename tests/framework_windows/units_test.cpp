@@ -12,6 +12,7 @@
 #include "framework/window.h"
 #include "tests/framework_windows/window_test_support.h"
 #include "tests/support/scripted_seam.h"
+#include "tests/support/ui.h"
 #include "tests/support/wait.h"
 
 using wintest::events;
@@ -81,17 +82,6 @@ void toggleTick() {
   log("cell " + std::to_string(row) + " " + std::to_string(column));
   if (row == -1 || column == -1) return;
   if (column == 1 || column == 2) grid.setCellTick(row, 2, !grid.cellTick(row, 2));
-}
-
-RECT itemRect(HWND list, int line) {
-  RECT rect{};
-  SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&rect));
-  return rect;
-}
-
-void clickLine(HWND list, int line, WPARAM keys = 0) {
-  RECT r = itemRect(list, line);
-  wintest::click(list, r.left + 5, (r.top + r.bottom) / 2, keys);
 }
 
 POINT itemPoint(fw::TreeBox& tree, int item) {
@@ -251,20 +241,44 @@ TEST(Units, ListBoxKeepsTextsAndValuesUnsortedAndDeletesLines) {
   EXPECT_EQ(list.selectedLine(), -1);
 }
 
+TEST(Units, ListBoxReplacesEveryLineAtOnceAndDrawsThemAfterwards) {
+  KindsWindow& w = open();
+  fw::ListBox& list = w.列表框2;
+  list.addItem("old");
+  list.setSelectedLine(0);
+  const std::string texts[] = {"b.MP4", "c.mp4", "d.mkv"};
+  list.replaceItems({{&texts[0], 2}, {&texts[1], 3}, {&texts[2], 9}});
+  ASSERT_EQ(list.count(), 3);
+  EXPECT_EQ(list.itemText(0), "b.MP4");
+  EXPECT_EQ(list.itemText(2), "d.mkv");
+  EXPECT_EQ(list.itemValue(0), 2);
+  EXPECT_EQ(list.itemValue(2), 9);
+  EXPECT_EQ(list.selectedLine(), -1);
+
+  // Drawing is back on: the new first line shows its text on the list's white.
+  RedrawWindow(list.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  int inked = 0;
+  for (int x = 2; x < 60; ++x) inked += wintest::pixelAt(list.handle(), x, 7) != RGB(255, 255, 255);
+  EXPECT_GT(inked, 0);
+
+  list.replaceItems({});
+  EXPECT_EQ(list.count(), 0);
+}
+
 TEST(Units, ExtendedListBoxSelectsByClicksAndReturnsSelectedLinesAscending) {
   KindsWindow& w = open();
   fw::ListBox& list = w.列表框1;
   for (const char* name : {"a.avi", "b.MP4", "c.mp4", "d.mkv", "e.flv"}) list.addItem(name);
   HWND hwnd = list.handle();
-  clickLine(hwnd, 3);
-  clickLine(hwnd, 1, MK_CONTROL);
-  clickLine(hwnd, 4, MK_CONTROL);
+  support::clickListLine(hwnd, 3);
+  support::clickListLine(hwnd, 1, MK_CONTROL);
+  support::clickListLine(hwnd, 4, MK_CONTROL);
   EXPECT_EQ(list.selectedLines(), (std::vector<int>{1, 3, 4}));
   EXPECT_EQ(list.selectedLine(), 1);
-  clickLine(hwnd, 3, MK_CONTROL);
+  support::clickListLine(hwnd, 3, MK_CONTROL);
   EXPECT_EQ(list.selectedLines(), (std::vector<int>{1, 4}));
-  clickLine(hwnd, 0);
-  clickLine(hwnd, 2, MK_SHIFT);
+  support::clickListLine(hwnd, 0);
+  support::clickListLine(hwnd, 2, MK_SHIFT);
   EXPECT_EQ(list.selectedLines(), (std::vector<int>{0, 1, 2}));
 
   wintest::send(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, wintest::point(5, 5));

@@ -5,9 +5,32 @@
 
 namespace support {
 
-void click(HWND window, int x, int y) {
-  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+namespace {
+
+POINT insideLine(HWND list, int line) {
+  RECT rect{};
+  SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&rect));
+  return POINT{rect.left + 5, (rect.top + rect.bottom) / 2};
+}
+
+}  // namespace
+
+void click(HWND window, int x, int y, WPARAM keys) {
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(x, y));
+  SendMessageA(window, WM_LBUTTONUP, keys, MAKELPARAM(x, y));
+  pumpMessages();
+}
+
+void clickListLine(HWND list, int line, WPARAM keys) {
+  const POINT p = insideLine(list, line);
+  click(list, p.x, p.y, keys);
+}
+
+void doubleClickListLine(HWND list, int line) {
+  const POINT p = insideLine(list, line);
+  click(list, p.x, p.y);
+  SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+  SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
   pumpMessages();
 }
 

@@ -8,7 +8,12 @@ namespace support {
 
 // A left press and release at (x, y) of the window's client area, sent as
 // Windows sends them, then the messages they caused.
-void click(HWND window, int x = 5, int y = 5);
+void click(HWND window, int x = 5, int y = 5, WPARAM keys = 0);
+
+// A list box line as the mouse reaches it: a click in the line (with Ctrl or
+// Shift held: MK_CONTROL, MK_SHIFT), or the two clicks of a double-click.
+void clickListLine(HWND list, int line, WPARAM keys = 0);
+void doubleClickListLine(HWND list, int line);
 
 // A left press and release in the middle of a list box's line (from 0), then
 // what it caused; with `doubleClick`, a second press and release after it as
