@@ -10,12 +10,14 @@
 #include "player/playback/progress.h"
 #include "player/windows/main/geometry.h"
 #include "player/windows/main/main_window.h"
+#include "player/windows/playlist/playlist_window.h"
 
 namespace player {
 namespace {
 
 constexpr int32_t kSpace = 32;
 constexpr int32_t kKeyM = 77;
+constexpr int32_t kF3 = 114;
 constexpr int32_t kRight = 39;
 constexpr int32_t kTab = 9;
 constexpr int32_t kEscape = 27;
@@ -112,6 +114,14 @@ void onEngineWindowMessage(int32_t message, int32_t wParam, int32_t lParam) {
   if (message == WM_KEYDOWN && wParam == kKeyM) {
     playerEngine->pause();
     mainWindow().setStartState(fw::kStateMinimised);
+    return;
+  }
+  if (wParam == kF3 && keyUp) {
+    if (!playlistWindowOpen) {
+      playlistWindowOpen = showPlaylistWindow();
+    } else {
+      closePlaylistWindow();
+    }
     return;
   }
   if (message == WM_SYSKEYDOWN && wParam == kRight) {

@@ -8,6 +8,7 @@
 #include "player/app/settings.h"
 #include "player/playback/playback.h"
 #include "player/windows/main/main_window.h"
+#include "player/windows/playlist/playlist_window.h"
 
 namespace player {
 namespace {
@@ -163,9 +164,10 @@ void showFrameRate() {
   playerEngine->showOverlayText(playerEngine->getConfig(engine::kFrameRate), 5, 0);
 }
 
-void onDurationSliderKey(int, int) {
-  // F3 here loads the playlist window, which is not part of the player yet;
-  // no other key does anything.
+void onDurationSliderKey(int key, int) {
+  // Opening the window from here leaves playlistWindowOpen alone, so the next
+  // F3 on the video loads (activates) it rather than closing it.
+  if (key == VK_F3) showPlaylistWindow();
 }
 
 }  // namespace player

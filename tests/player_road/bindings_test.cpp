@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/engine_items.h"
+#include "player/windows/playlist/playlist_window.h"
 #include "tests/player_road/road_test.h"
 #include "tests/support/ui.h"
 #include "tests/support/wait.h"
@@ -113,6 +114,11 @@ const Binding kBindings[] = {
        EXPECT_TRUE(t.opened().empty()) << "cancelled: nothing plays";
      },
      cancelFileDialog},
+    {"ShowPlaylistItem", [](Window& w) { choose(w, w.显示播放列表); },
+     [](BindingTest&) {
+       EXPECT_NE(player::openPlaylistWindow(), nullptr);
+       EXPECT_FALSE(player::playlistWindowOpen) << "only F3 on the video sets it";
+     }},
     {"SequentialItem", [](Window& w) { choose(w, w.顺序播放); }, expectLoopMode("0")},
     {"RandomItem", [](Window& w) { choose(w, w.随机播放); }, expectLoopMode("1")},
     {"RepeatOneItem", [](Window& w) { choose(w, w.单曲循环); }, expectLoopMode("2")},

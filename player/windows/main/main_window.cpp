@@ -13,6 +13,7 @@
 #include "player/windows/main/geometry.h"
 #include "player/windows/main/main_window.h"
 #include "player/windows/main/main_window_behaviour.h"
+#include "player/windows/playlist/playlist_window.h"
 
 
 namespace player {
@@ -150,7 +151,8 @@ MainWindow::MainWindow()
                         .onClick = openFolderAndPlay}),
       载入播放列表(this, {.parent = &打开, .caption = "载入播放列表(&W)",
                           .onClick = loadPlaylistFileAndPlay}),
-      显示播放列表(this, {.parent = &打开, .caption = "显示播放列表(&F)"}),
+      显示播放列表(this, {.parent = &打开, .caption = "显示播放列表(&F)",
+                          .onClick = showPlaylistWindow}),
       设置(this, {.parent = &文件, .caption = "设置"}),
       选择声音输出设备(this, {.parent = &设置, .caption = "选择声音输出设备(&S)",
                               .onClick = showAudioDeviceWindow}),
