@@ -271,14 +271,14 @@ TEST(Units, ExtendedListBoxSelectsByClicksAndReturnsSelectedLinesAscending) {
   for (const char* name : {"a.avi", "b.MP4", "c.mp4", "d.mkv", "e.flv"}) list.addItem(name);
   HWND hwnd = list.handle();
   support::clickListLine(hwnd, 3);
-  support::clickListLine(hwnd, 1, MK_CONTROL);
-  support::clickListLine(hwnd, 4, MK_CONTROL);
+  support::clickListLineHolding(hwnd, 1, MK_CONTROL);
+  support::clickListLineHolding(hwnd, 4, MK_CONTROL);
   EXPECT_EQ(list.selectedLines(), (std::vector<int>{1, 3, 4}));
   EXPECT_EQ(list.selectedLine(), 1);
-  support::clickListLine(hwnd, 3, MK_CONTROL);
+  support::clickListLineHolding(hwnd, 3, MK_CONTROL);
   EXPECT_EQ(list.selectedLines(), (std::vector<int>{1, 4}));
   support::clickListLine(hwnd, 0);
-  support::clickListLine(hwnd, 2, MK_SHIFT);
+  support::clickListLineHolding(hwnd, 2, MK_SHIFT);
   EXPECT_EQ(list.selectedLines(), (std::vector<int>{0, 1, 2}));
 
   wintest::send(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, wintest::point(5, 5));

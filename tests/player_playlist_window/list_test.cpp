@@ -6,6 +6,7 @@
 
 #include "player/playback/playback.h"
 #include "tests/player_playlist_window/playlist_window_fixture.h"
+#include "tests/support/ui.h"
 
 namespace playlistwin {
 namespace {
@@ -178,7 +179,7 @@ TEST_F(PlaylistWindowList, DeleteAfterThePlaylistChangedRemovesOnlyEntriesThatAr
   ASSERT_TRUE(openFromMenu());
   const std::string playlistFile = file("另一个列表.txt", x + "\r\n" + b + "\r\n");
   seam.fileAnswers.push_back(playlistFile);
-  SendMessageA(window().handle(), WM_COMMAND, MAKEWPARAM(window().载入播放列表.command(), 0), 0);
+  support::chooseMenuItem(window().载入播放列表);
   settle();
   ASSERT_EQ(player::playlist, (Texts{x, b}));
   ASSERT_EQ(lines(), (Texts{a, b, c})) << "loading a playlist file does not refresh the window";

@@ -11,8 +11,7 @@ void PlaylistWindowTest::TearDown() {
 }
 
 ::testing::AssertionResult PlaylistWindowTest::openFromMenu() {
-  SendMessageA(window().handle(), WM_COMMAND, MAKEWPARAM(window().显示播放列表.command(), 0), 0);
-  support::pumpMessages();
+  support::chooseMenuItem(window().显示播放列表);
   if (player::openPlaylistWindow() != nullptr) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "the menu item opened no playlist window";
 }
@@ -30,10 +29,10 @@ std::vector<int> PlaylistWindowTest::entryIndices() {
 }
 
 void PlaylistWindowTest::clickLine(int line, WPARAM keys) {
-  support::clickListLine(list().列表框1.handle(), line, keys);
+  support::clickListLineHolding(list().列表框1.handle(), line, keys);
 }
 
-void PlaylistWindowTest::doubleClickLine(int line) { support::doubleClickListLine(list().列表框1.handle(), line); }
+void PlaylistWindowTest::doubleClickLine(int line) { support::clickListLine(list().列表框1.handle(), line, true); }
 
 void PlaylistWindowTest::pressKey(int key) {
   HWND box = list().列表框1.handle();

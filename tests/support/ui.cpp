@@ -7,10 +7,17 @@ namespace support {
 
 namespace {
 
-POINT insideLine(HWND list, int line) {
+void pressLine(HWND list, int line, WPARAM keys, bool doubleClick) {
   RECT rect{};
   SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&rect));
-  return POINT{rect.left + 5, (rect.top + rect.bottom) / 2};
+  const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, at);
+  SendMessageA(list, WM_LBUTTONUP, keys, at);
+  if (doubleClick) {
+    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON | keys, at);
+    SendMessageA(list, WM_LBUTTONUP, keys, at);
+  }
+  pumpMessages();
 }
 
 }  // namespace
@@ -21,31 +28,9 @@ void click(HWND window, int x, int y, WPARAM keys) {
   pumpMessages();
 }
 
-void clickListLine(HWND list, int line, WPARAM keys) {
-  const POINT p = insideLine(list, line);
-  click(list, p.x, p.y, keys);
-}
+void clickListLine(HWND list, int line, bool doubleClick) { pressLine(list, line, 0, doubleClick); }
 
-void doubleClickListLine(HWND list, int line) {
-  const POINT p = insideLine(list, line);
-  click(list, p.x, p.y);
-  SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(p.x, p.y));
-  SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
-  pumpMessages();
-}
-
-void clickListLine(HWND list, int line, bool doubleClick) {
-  RECT rect{};
-  SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&rect));
-  const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageA(list, WM_LBUTTONUP, 0, at);
-  if (doubleClick) {
-    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    SendMessageA(list, WM_LBUTTONUP, 0, at);
-  }
-  pumpMessages();
-}
+void clickListLineHolding(HWND list, int line, WPARAM keys) { pressLine(list, line, keys, false); }
 
 void chooseMenuItem(const fw::MenuItem& item) {
   PostMessageA(item.window().handle(), WM_COMMAND, MAKEWPARAM(item.command(), 0), 0);

@@ -10,15 +10,13 @@ namespace support {
 // Windows sends them, then the messages they caused.
 void click(HWND window, int x = 5, int y = 5, WPARAM keys = 0);
 
-// A list box line as the mouse reaches it: a click in the line (with Ctrl or
-// Shift held: MK_CONTROL, MK_SHIFT), or the two clicks of a double-click.
-void clickListLine(HWND list, int line, WPARAM keys = 0);
-void doubleClickListLine(HWND list, int line);
-
 // A left press and release in the middle of a list box's line (from 0), then
 // what it caused; with `doubleClick`, a second press and release after it as
 // the double-click Windows reports.
 void clickListLine(HWND list, int line, bool doubleClick = false);
+// The same single click with keys held: MK_CONTROL adds or removes the line,
+// MK_SHIFT selects a range, in a list of extended selection.
+void clickListLineHolding(HWND list, int line, WPARAM keys);
 
 // An item of a window's menus chosen: the command Windows sends the window for
 // a choice from its menu bar or a pop-up menu, then what it caused.
