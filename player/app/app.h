@@ -25,8 +25,13 @@ int programEntry();
 void initGlobals();
 // destructGlobals; the framework's exit routine.
 void cleanupGlobals();
-// Builds playerEngine and empties the lists of the player's state.
+// Builds playerEngine and gives every other global of the player its start
+// value (0, false, the empty text or list), so that whatever ran before in the
+// process leaves nothing behind.
 void constructGlobals();
+// The globals of this room (engine readiness, settings path, logo, the
+// settings read at start-up) back to their start values.
+void resetAppState();
 // Finalises and frees playerEngine and releases every text and list.
 void destructGlobals();
 

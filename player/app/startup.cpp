@@ -36,10 +36,20 @@ void giveEngineItsLogo() {
   playerEngine->setCustomLogo(path);
 }
 
+// A remembered size outside what the window can be used at (too small for its
+// bars, or beyond every screen) gives way to the described size; nothing in the
+// program could repair it otherwise.
+int usableSize(int remembered, int smallest, int screenMetric, int described) {
+  const int largest = fw::win::GetSystemMetrics(screenMetric);
+  return remembered < smallest || remembered > largest ? described : remembered;
+}
+
 void readStartSettings() {
   defaultVolume = readIntegerSetting(kDefaultVolumeKey);
-  playerWidth = readIntegerSetting(kPlayerWidthKey);
-  playerHeight = readIntegerSetting(kPlayerHeightKey);
+  playerWidth = usableSize(readIntegerSetting(kPlayerWidthKey), geometry::kSmallestWidth,
+                           SM_CXVIRTUALSCREEN, geometry::kWindowWidth);
+  playerHeight = usableSize(readIntegerSetting(kPlayerHeightKey), geometry::kSmallestHeight,
+                            SM_CYVIRTUALSCREEN, geometry::kWindowHeight);
   seekStepMs = readIntegerSetting(kSeekStepKey);
   autoSizeSetting = readSetting(kAutoSizeKey);
   audioDeviceSetting = readSetting(kAudioDeviceKey);
@@ -64,10 +74,9 @@ void cleanupGlobals() { destructGlobals(); }
 
 void constructGlobals() {
   playerEngine = new PlayerEngine();
-  playlist.clear();
-  dlnaSkipTypes.clear();
-  dlnaConvertTypes.clear();
-  durationParts = {0, 0, 0, 0};
+  resetAppState();
+  resetPlaybackState();
+  gripResizing = 0;
 }
 
 void destructGlobals() {
@@ -121,7 +130,8 @@ void initEngineAndSettings() {
   loadDlnaSkipTypes();
   loadDlnaConvertTypes();
   window.音量滑块条.setPosition(defaultVolume);
-  playerEngine->setVolume(defaultVolume);
+  // The slider keeps to its range: the engine starts at the volume it shows.
+  playerEngine->setVolume(window.音量滑块条.position());
   // Each change raises the size-changed event, which lays the window out and
   // moves the engine's video window along.
   window.setWidth(playerWidth);

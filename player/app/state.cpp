@@ -17,4 +17,18 @@ fw::Text audioDeviceSetting;
 fw::Text overwriteOnDrop;
 fw::Text closeToTray;
 
+void resetAppState() {
+  engineReady = 0;
+  settingsPath.clear();
+  logoPicture.clear();
+  defaultVolume = 0;
+  playerWidth = 0;
+  playerHeight = 0;
+  seekStepMs = 0;
+  autoSizeSetting.clear();
+  audioDeviceSetting.clear();
+  overwriteOnDrop.clear();
+  closeToTray.clear();
+}
+
 }  // namespace player

@@ -32,6 +32,10 @@ extern int savedLeft, savedTop, savedWidth, savedHeight;   // place before full 
 extern std::array<int, 4> durationParts;   // hours, minutes, seconds, ms of the open medium
 extern int64_t durationMs;                 // duration of the open medium
 
+// Every global above back to its start value (0, the empty text, the empty
+// list), as at the process's start; run by the start-up before any window.
+void resetPlaybackState();
+
 // The playlist element at a 1-based index, or nullptr when the index names none.
 fw::Text* playlistEntry(int index);
 

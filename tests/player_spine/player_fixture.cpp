@@ -49,6 +49,14 @@ PlayerTest::~PlayerTest() {
   player::cleanupGlobals();
 }
 
+void PlayerTest::endPlayer() {
+  if (player::mainWindowExists()) fw::destroyWindow<player::MainWindow>();
+  support::pumpMessages();
+  player::cleanupGlobals();
+  standin::clearJournal();
+  player::initGlobals();
+}
+
 void PlayerTest::writeSettings(const std::string& text) {
   ASSERT_TRUE(support::writeFile(temp.file("设置.txt"), text));
 }

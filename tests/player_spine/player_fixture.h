@@ -47,6 +47,10 @@ class PlayerTest : public ::testing::Test {
   std::string makeFile(const std::string& name);
   // Creates the main window, which starts the player.
   void startPlayer();
+  // Ends the running player as the process end would (window, then globals)
+  // and starts the globals afresh, as a new process would; startPlayer then
+  // starts it again.
+  void endPlayer();
 
   player::MainWindow& window() { return player::mainWindow(); }
 

@@ -1,8 +1,8 @@
 // The settings file: value rules of its keys and the scan of its extension lists.
 #include <gtest/gtest.h>
 
-#include "player/app/settings.h"
 #include "player/app/app.h"
+#include "player/app/settings.h"
 #include "player/playback/playback.h"
 #include "tests/support/temp_folder.h"
 
@@ -11,7 +11,11 @@ namespace {
 
 class Settings : public support::TempFolderTest {
  protected:
-  Settings() { player::settingsPath = temp.file("设置.txt"); }
+  Settings() {
+    player::initGlobals();
+    player::settingsPath = temp.file("设置.txt");
+  }
+  ~Settings() override { player::cleanupGlobals(); }
   void write(const std::string& text) { ASSERT_TRUE(support::writeFile(player::settingsPath, text)); }
 };
 

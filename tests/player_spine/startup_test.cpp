@@ -7,6 +7,7 @@
 #include "player/app/settings.h"
 #include "player/playback/playback.h"
 #include "tests/player_spine/player_fixture.h"
+#include "tests/support/child.h"
 
 namespace spine {
 namespace {
@@ -122,6 +123,81 @@ TEST_F(Start, EngineIsCreatedAtTheDescribedSizeThenTheWindowTakesTheSettingsSize
   EXPECT_EQ(placed.right - placed.left, 1024);
   EXPECT_EQ(placed.bottom - placed.top, 590);
   EXPECT_EQ(window().图片框2.top(), 630);
+}
+
+// A remembered size the window cannot be used at, or a volume outside the
+// slider's range, must not reach the window and the engine as it stands.
+TEST_F(Start, WindowSizeAndVolumeFromTheSettingsStayUsable) {
+  const int screenWidth = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  const int screenHeight = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  struct Case {
+    std::string width, height, volume;
+    int windowWidth, windowHeight, startVolume;
+  } cases[] = {
+      {"-5", "-99999999999", "300", 800, 560, 100},
+      {"399", "199", "-1", 800, 560, 0},
+      {"400", "200", "0", 400, 200, 0},
+      {std::to_string(screenWidth), std::to_string(screenHeight), "100", screenWidth, screenHeight, 100},
+      {std::to_string(screenWidth + 1), std::to_string(screenHeight + 1), "55", 800, 560, 55},
+      {"1024", "0", "80", 1024, 560, 80},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.width + " x " + c.height + ", volume " + c.volume);
+    endPlayer();
+    writeSettings("[设置]\r\n播放器宽度=" + c.width + "\r\n播放器高度=" + c.height + "\r\n默认音量=" +
+                  c.volume + "\r\n");
+    startPlayer();
+
+    EXPECT_EQ(window().width(), c.windowWidth);
+    EXPECT_EQ(window().height(), c.windowHeight);
+    EXPECT_EQ(player::playerWidth, c.windowWidth);
+    EXPECT_EQ(player::playerHeight, c.windowHeight);
+    EXPECT_EQ(window().音量滑块条.position(), c.startVolume);
+    const auto volumes = journalCalls("APlayer_SetVolume");
+    ASSERT_EQ(volumes.size(), 1u);
+    EXPECT_EQ(volumes[0].at(2), std::to_string(c.startVolume));
+  }
+}
+
+// A start after another in the same process finds nothing of the first one:
+// every global is back at its start value.
+TEST_F(Start, SecondStartInTheSameProcessIsLikeAFreshOne) {
+  writeSettings("[设置]\r\n默认音量=30\r\n循环模式=1\r\n自动调整尺寸=真\r\n快进毫秒数=100\r\n"
+                "[DLNA跳过音乐类型]\r\n.ape\r\n[DLNA自动转换类型]\r\n.flac\r\n");
+  setPlayerArguments(makeFile("clip.mp4"));
+  startPlayer();
+  click(window().全屏按钮);
+  ASSERT_EQ(player::isFullScreen, 1);
+  ASSERT_EQ(player::currentIndex, 1);
+
+  endPlayer();
+  ASSERT_TRUE(DeleteFileA(temp.file("设置.txt").c_str()));
+  setPlayerArguments("");
+  startPlayer();
+
+  EXPECT_TRUE(player::playlist.empty());
+  EXPECT_EQ(player::currentIndex, 0);
+  EXPECT_EQ(player::isFullScreen, 0);
+  EXPECT_EQ(player::openPending, 0);
+  EXPECT_EQ(player::durationMs, 0);
+  EXPECT_EQ(player::loopMode, "0");
+  EXPECT_EQ(player::autoSizeSetting, "假");
+  EXPECT_EQ(player::seekStepMs, 5000);
+  EXPECT_EQ(player::defaultVolume, 80);
+  EXPECT_TRUE(player::dlnaSkipTypes.empty());
+  EXPECT_TRUE(player::dlnaConvertTypes.empty());
+  EXPECT_EQ(window().width(), 800);
+  EXPECT_EQ(window().height(), 560);
+  EXPECT_TRUE(journalCalls("APlayer_OpenA").empty());
+}
+
+// The cases of the settings file and of the start-up, run one after another in
+// one process, each on what its fixture gives it.
+TEST(OneProcess, SettingsAndStartUpCasesRunOneAfterAnother) {
+  std::string line = "\"";
+  line += support::selfPath();
+  line += "\" --gtest_filter=Cases/SettingsScan.*:Settings.*:Start.*";
+  EXPECT_EQ(support::runChild(line, {}, 40000), 0);
 }
 
 TEST_F(Start, MissingLogoIsWrittenFromTheVideoAreaPictureAsA24BitBitmap) {

@@ -7,6 +7,12 @@ namespace player::geometry {
 inline constexpr int kWindowWidth = 800;
 inline constexpr int kWindowHeight = 560;
 
+// The smallest remembered size the window takes from the settings: below it
+// the bars and their buttons no longer fit, and the user could not reach them
+// to make the window larger again.
+inline constexpr int kSmallestWidth = 400;
+inline constexpr int kSmallestHeight = 200;
+
 // The video area is what the two bars leave.
 inline constexpr int kTopBarHeight = 40;
 inline constexpr int kBottomBarHeight = 70;
