@@ -31,6 +31,7 @@ struct Binding {
 
 void cancelFileDialog(support::ScriptedSeam& seam) { seam.fileAnswers.push_back(std::nullopt); }
 void cancelInput(support::ScriptedSeam& seam) { seam.inputAnswers.push_back(std::nullopt); }
+void cancelFolderDialog(support::ScriptedSeam& seam) { seam.folderAnswers.push_back(""); }
 
 void press(const fw::Unit& unit) { support::click(unit.handle()); }
 
@@ -107,6 +108,27 @@ const Binding kBindings[] = {
      [](BindingTest& t) { EXPECT_TRUE(IsZoomed(t.window().handle())); }},
     {"CloseButton", [](Window& w) { press(w.关闭图形按钮); }, expectEnded},
     // ---- menu 文件 ----
+    {"OpenFileItem", [](Window& w) { choose(w, w.打开文件); },
+     [](BindingTest& t) {
+       ASSERT_EQ(t.seam.calls.size(), 1u);
+       EXPECT_EQ(t.seam.calls[0].kind, support::ScriptedSeam::Call::File);
+       EXPECT_TRUE(t.opened().empty()) << "cancelled: nothing plays";
+     },
+     cancelFileDialog},
+    {"OpenAddressItem", [](Window& w) { choose(w, w.打开网络文件); },
+     [](BindingTest& t) {
+       ASSERT_EQ(t.seam.calls.size(), 1u);
+       EXPECT_EQ(t.seam.calls[0].caption, "打开多媒体文件");
+       EXPECT_TRUE(t.opened().empty()) << "cancelled: nothing plays";
+     },
+     cancelInput},
+    {"OpenFolderItem", [](Window& w) { choose(w, w.打开文件夹); },
+     [](BindingTest& t) {
+       ASSERT_EQ(t.seam.calls.size(), 1u);
+       EXPECT_EQ(t.seam.calls[0].text, "选择文件夹");
+       EXPECT_TRUE(t.opened().empty()) << "cancelled: nothing plays";
+     },
+     cancelFolderDialog},
     {"LoadPlaylistItem", [](Window& w) { choose(w, w.载入播放列表); },
      [](BindingTest& t) {
        ASSERT_EQ(t.seam.calls.size(), 1u);
@@ -122,6 +144,11 @@ const Binding kBindings[] = {
     {"SequentialItem", [](Window& w) { choose(w, w.顺序播放); }, expectLoopMode("0")},
     {"RandomItem", [](Window& w) { choose(w, w.随机播放); }, expectLoopMode("1")},
     {"RepeatOneItem", [](Window& w) { choose(w, w.单曲循环); }, expectLoopMode("2")},
+    {"ResumeItem", [](Window& w) { choose(w, w.继续上一次的播放); },
+     [](BindingTest& t) {
+       EXPECT_EQ(t.seam.messageTexts(), std::vector<std::string>{"没有记录上次播放的文件！"});
+       EXPECT_TRUE(t.opened().empty());
+     }},
     {"CloseVideoItem", [](Window& w) { choose(w, w.关闭视频); }, expectClosed},
     {"ExitProgramItem", [](Window& w) { choose(w, w.退出程序); }, expectEnded},
     // ---- menu 操作 ----

@@ -12,11 +12,6 @@ void SourcesTest::SetUp() {
   standin::clearJournal();
 }
 
-void SourcesTest::choose(const fw::MenuItem& item) {
-  SendMessageA(window().handle(), WM_COMMAND, static_cast<WPARAM>(item.command()), 0);
-  support::pumpMessages();
-}
-
 void SourcesTest::playing(const fw::TextArray& entries, int index) {
   player::playlist = entries;
   player::currentIndex = index;

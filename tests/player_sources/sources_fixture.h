@@ -13,6 +13,7 @@
 #include "player/app/app.h"
 #include "player/playback/playback.h"
 #include "tests/player_spine/player_fixture.h"
+#include "tests/support/ui.h"
 
 namespace sources {
 
@@ -22,9 +23,7 @@ class SourcesTest : public spine::PlayerTest {
 
   PlayerEngine& engine() { return *player::playerEngine; }
 
-  // The item chosen as the menu reports a choice to the window; returns when
-  // its operation has.
-  void choose(const fw::MenuItem& item);
+  void choose(const fw::MenuItem& item) { support::chooseMenuItem(item); }
   // Delivers what the engine has queued, and what that causes.
   void settle() { standin::deliverPending(engineHandle); }
   // The playlist and current index given, and entry `index` played up to
