@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace fw {
@@ -11,10 +10,8 @@ namespace {
 
 HANDLE asHandle(void* handle) { return static_cast<HANDLE>(handle); }
 
-// Reads the file from its current position; with `toDataEnd`, only up to the
-// block holding its first NUL or 0x1A byte, where line reading ends anyway, so
-// a media file chosen as a playlist is not pulled into memory whole.
-bool readAll(HANDLE file, Bytes& bytes, bool toDataEnd = false) {
+// Reads the file from its current position to its end.
+bool readAll(HANDLE file, Bytes& bytes) {
   bytes.clear();
   char buffer[64 * 1024];
   for (;;) {
@@ -22,7 +19,6 @@ bool readAll(HANDLE file, Bytes& bytes, bool toDataEnd = false) {
     if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) return false;
     if (got == 0) return true;
     bytes.append(buffer, got);
-    if (toDataEnd && (std::memchr(buffer, '\0', got) || std::memchr(buffer, '\x1A', got))) return true;
   }
 }
 
@@ -78,17 +74,7 @@ bool isPlainPath(const Text& path) {
 
 }  // namespace
 
-std::size_t lastBackslash(const Text& path) {
-  std::size_t last = Text::npos;
-  for (std::size_t i = 0; i < path.size(); ++i) {
-    if (isLeadByte(static_cast<unsigned char>(path[i]))) {
-      ++i;
-    } else if (path[i] == '\\') {
-      last = i;
-    }
-  }
-  return last;
-}
+std::size_t lastBackslash(const Text& path) { return findLastByte(path, '\\'); }
 
 Text folderOfPath(const Text& path) {
   const std::size_t cut = lastBackslash(path);
@@ -127,7 +113,12 @@ bool InputFile::open(const Text& path) {
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   handle_ = file;
-  if (!readAll(file, data_, true)) {
+  const BlockReader read = [file](char* buffer, std::size_t size) -> long long {
+    DWORD got = 0;
+    if (!ReadFile(file, buffer, static_cast<DWORD>(size), &got, nullptr)) return -1;
+    return got;
+  };
+  if (!readToDataEnd(read, data_)) {
     close();
     data_.clear();
     return false;

@@ -7,6 +7,19 @@ bool endsData(char c) { return c == '\0' || c == '\x1A'; }
 
 }  // namespace
 
+bool readToDataEnd(const BlockReader& read, Bytes& bytes, std::size_t blockSize) {
+  bytes.clear();
+  Text block(blockSize, '\0');
+  for (;;) {
+    const long long got = read(block.data(), block.size());
+    if (got < 0) return false;
+    if (got == 0) return true;
+    const auto start = bytes.size();
+    bytes.append(block, 0, static_cast<std::size_t>(got));
+    if (bytes.find_first_of(Text("\0\x1A", 2), start) != Text::npos) return true;
+  }
+}
+
 bool LineReader::atDataEnd() const { return atEnd() || endsData(data_[pos_]); }
 
 Text LineReader::readLine() {

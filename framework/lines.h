@@ -4,9 +4,19 @@
 // line needs no end; a double-byte character is taken whole, so a LF right after
 // a lead byte does not end the line. A NUL or 0x1A byte ends a line and is not
 // consumed: callers decide how their reading ends there (atDataEnd tells them).
+#include <functional>
+
 #include "text.h"
 
 namespace fw {
+
+// Reads a file's bytes block by block through `read` (which fills at most `size`
+// bytes and returns how many, 0 at the end, a negative number on failure) and
+// stops after the block that holds the first NUL or 0x1A: no line read goes past
+// that byte, so a media file taken for a text is not pulled into memory whole.
+// False when a read failed.
+using BlockReader = std::function<long long(char* buffer, std::size_t size)>;
+bool readToDataEnd(const BlockReader& read, Bytes& bytes, std::size_t blockSize = 64 * 1024);
 
 class LineReader {
  public:

@@ -20,19 +20,6 @@ HKEY rootKey(RegistryRoot root) {
 
 }  // namespace
 
-RegistryPath splitRegistryPath(const Text& fullPath) {
-  std::size_t last = Text::npos;
-  for (std::size_t i = 0; i < fullPath.size(); ++i) {
-    if (isLeadByte(static_cast<unsigned char>(fullPath[i]))) {
-      ++i;   // its trail byte may be 0x5C, which is no separator
-    } else if (fullPath[i] == '\\') {
-      last = i;
-    }
-  }
-  if (last == Text::npos) return {Text(), fullPath};
-  return {fullPath.substr(0, last), fullPath.substr(last + 1)};
-}
-
 bool registryWrite(RegistryRoot root, const Text& fullPath, const Text& value) {
   RegistryPath path = splitRegistryPath(fullPath);
   HKEY key = nullptr;

@@ -15,7 +15,7 @@ bool registryDelete(RegistryRoot root, const Text& fullPath);
 // The empty text when the key or value is missing.
 Text registryRead(RegistryRoot root, const Text& fullPath);
 
-// The key/value split itself (exposed for its table tests).
+// The key/value split itself, with no system behind it (registry_path.cpp).
 struct RegistryPath {
   Text key;
   Text valueName;   // empty: the default value

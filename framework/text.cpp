@@ -1,7 +1,5 @@
 #include "framework/text.h"
 
-#include <windows.h>
-
 namespace fw {
 namespace {
 
@@ -62,16 +60,19 @@ uint64_t parseDecimal(const Text& text) {
 
 char foldCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-// `what` matches `text` at `at`, character by character: single bytes compared
-// without case, double-byte characters exactly (their trail bytes can look like
+// `what` matches `text` at `at` (a character boundary), character by character,
+// so the match also ends on one: a `what` ending in a lone lead byte never takes
+// half of a double-byte character of the text. Single bytes compare without case
+// when asked, double-byte characters exactly (their trail bytes can look like
 // letters).
-bool matchesAt(const Text& text, std::size_t at, const Text& what) {
+bool matchesAt(const Text& text, std::size_t at, const Text& what, bool ignoreCase) {
   if (at + what.size() > text.size()) return false;
   for (std::size_t j = 0; j < what.size();) {
-    std::size_t n = charLength(what, j);
+    const std::size_t n = charLength(what, j);
+    if (charLength(text, at + j) != n) return false;
     if (n == 2) {
       if (text[at + j] != what[j] || text[at + j + 1] != what[j + 1]) return false;
-    } else if (foldCase(text[at + j]) != foldCase(what[j])) {
+    } else if (ignoreCase ? foldCase(text[at + j]) != foldCase(what[j]) : text[at + j] != what[j]) {
       return false;
     }
     j += n;
@@ -80,6 +81,14 @@ bool matchesAt(const Text& text, std::size_t at, const Text& what) {
 }
 
 }  // namespace
+
+std::size_t findLastByte(const Text& text, char byte) {
+  std::size_t last = Text::npos;
+  for (std::size_t i = 0; i < text.size(); i += charLength(text, i)) {
+    if (text[i] == byte) last = i;
+  }
+  return last;
+}
 
 TextArray commandLineArguments(const Text& line) {
   std::size_t i = 0;
@@ -127,7 +136,7 @@ TextArray splitText(const Text& text, const Text& delimiter) {
   if (delimiter.empty()) return {text};
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size();) {
-    if (text.compare(i, delimiter.size(), delimiter) == 0) {
+    if (matchesAt(text, i, delimiter, false)) {
       fields.push_back(text.substr(start, i - start));
       i += delimiter.size();
       start = i;
@@ -141,7 +150,7 @@ TextArray splitText(const Text& text, const Text& delimiter) {
 
 std::size_t findNoCase(const Text& text, const Text& what, std::size_t from) {
   for (std::size_t i = 0; i < text.size(); i += charLength(text, i)) {
-    if (i >= from && matchesAt(text, i, what)) return i;
+    if (i >= from && matchesAt(text, i, what, true)) return i;
   }
   return Text::npos;
 }
@@ -151,7 +160,7 @@ Text replaceNoCase(const Text& text, const Text& what, const Text& with) {
   Text result;
   result.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
-    if (matchesAt(text, i, what)) {
+    if (matchesAt(text, i, what, true)) {
       result += with;
       i += what.size();
     } else {

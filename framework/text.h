@@ -16,6 +16,10 @@ using Bytes = std::string;   // a counted block of bytes (file contents, picture
 // the byte that follows such a byte for a separator, quote or delimiter.
 constexpr bool isLeadByte(unsigned char c) { return c >= 0x80; }
 
+// The offset of the last `byte` that is not the trail byte of a double-byte
+// character (a trail byte may be "\\"), or npos.
+std::size_t findLastByte(const Text& text, char byte);
+
 // The command line cut into arguments, program name skipped: bytes 0x01-0x20
 // separate, a double quote groups up to the next one (both removed, no escapes).
 TextArray commandLineArguments(const Text& commandLine);

@@ -3,6 +3,7 @@
 #include "framework/files.h"
 #include "framework/ini.h"
 #include "player/app/app.h"
+#include "player/app/line_list.h"
 #include "player/playback/playback.h"
 #include "player/windows/main/main_window.h"
 
@@ -23,16 +24,7 @@ bool isTrueSetting(const fw::Text& value) { return value == "真"; }
 void scanLineList(const fw::Text& header, fw::TextArray& list) {
   fw::InputFile file;
   if (!file.open(settingsPath)) return;
-  // Reading stops at a NUL or 0x1A byte, which no line read moves past: taken
-  // as the end of the file, so the scan always ends.
-  while (!file.atDataEnd()) {
-    if (file.readLine() != header) continue;
-    for (;;) {
-      fw::Text entry = file.readLine();
-      if (entry.empty() || entry[0] != '.') break;
-      list.push_back(std::move(entry));
-    }
-  }
+  scanLineList(file, header, list);
   file.close();
 }
 

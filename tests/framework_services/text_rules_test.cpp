@@ -117,6 +117,10 @@ TEST(SplitText, KeepsInnerEmptyFieldsAndDropsAnEmptyRest) {
       {"C:\\" + kTrailBackslash + "\\x", "\\", {"C:", kTrailBackslash, "x"}},
       {kTrailBackslash, "\\", {kTrailBackslash}},
       {"电影\\片.mp4", "\\", {"电影", "片.mp4"}},
+      // A delimiter ending in a lone lead byte never takes half of a
+      // double-byte character (found by fuzzing).
+      {"P\xC4 \x1E", "\xC4", {"P\xC4 \x1E"}},
+      {"P\xC4 \xC4", "\xC4", {"P\xC4 "}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text + " at " + c.delimiter);
@@ -146,6 +150,10 @@ TEST(FindNoCase, MatchesLettersWithoutCaseAtCharacterBoundaries) {
       {kTrailLowerA + "a", "a", 0, 2},
       {kTrailUpperA, kTrailLowerA, 0, none},
       {"电影A.mp4", "a.MP4", 0, 4},
+      // A match ends on a character boundary too: a search text ending in a
+      // lone lead byte never matches half of a double-byte character.
+      {"A\xB0\xA1", "a\xB0", 0, none},
+      {"A\xB0", "a\xB0", 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text + " / " + c.what);
@@ -168,6 +176,7 @@ TEST(ReplaceNoCase, ReplacesNonOverlappingMatchesSteppingOverDoubleByteCharacter
       {"x", "", "y", "x"},
       {kTrailLowerA + "a", "a", "X", kTrailLowerA + "X"},
       {"歌A.ape", "APE", "wav", "歌A.wav"},
+      {"A\xB0\xA1", "a\xB0", "x", "A\xB0\xA1"},   // no half character is cut
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
