@@ -13,9 +13,9 @@
 #include "framework/registry.h"
 #include "player/system/system.h"
 #include "player/windows/file_types/association_window.h"
-#include "tests/player_spine/player_fixture.h"
 #include "tests/player_system/registry_spy.h"
 #include "tests/player_system/system_test.h"
+#include "tests/support/ui.h"
 #include "tests/support/wait.h"
 
 namespace system_test {
@@ -61,7 +61,7 @@ class AssociationTest : public SystemTest {
  protected:
   // Menu 关联文件类型(&R).
   AssociationWindow& open() {
-    choose(window().关联文件类型);
+    support::chooseMenuItem(window().关联文件类型);
     AssociationWindow* w = fw::openWindow<AssociationWindow>();
     if (w == nullptr) {
       ADD_FAILURE() << "the association window did not open";
@@ -74,12 +74,9 @@ class AssociationTest : public SystemTest {
 
   // A left press and release on a cell of the grid, as Windows sends them.
   void clickCell(int row, int column) {
-    const LPARAM at = MAKELPARAM(kColumnX[column], row * kRowHeight + 5);
-    SendMessageA(grid().handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(grid().handle(), WM_LBUTTONUP, 0, at);
-    support::pumpMessages();
+    support::click(grid().handle(), kColumnX[column], row * kRowHeight + 5);
   }
-  void press(const fw::Unit& button) { spine::click(button); }
+  void press(const fw::Unit& button) { support::click(button.handle()); }
 
   // "[格式列表]" holding these lines.
   void writeFormatList(const std::vector<std::string>& extensions) {
@@ -144,7 +141,7 @@ TEST_F(AssociationTest, WindowAsDescribedOpensCentredFromItsMenuItemAndEscCloses
   };
   for (const Unit& u : units) {
     SCOPED_TRACE(u.text);
-    const RECT r = spine::rectInParent(u.unit.handle());
+    const RECT r = support::rectInParent(u.unit.handle());
     EXPECT_EQ(r.left, u.rect.left);
     EXPECT_EQ(r.top, u.rect.top);
     EXPECT_EQ(r.right, u.rect.right);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/player_system/live_test.h"
+#include "tests/support/ui.h"
 #include "tests/support/wait.h"
 
 namespace system_test {

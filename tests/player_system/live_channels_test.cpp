@@ -13,8 +13,8 @@
 #include "player/app/app.h"
 #include "player/playback/playback.h"
 #include "player/windows/live_channels/live_channels.h"
-#include "tests/player_spine/player_fixture.h"
 #include "tests/player_system/live_test.h"
+#include "tests/support/ui.h"
 #include "tests/support/wait.h"
 
 namespace system_test {
@@ -123,7 +123,7 @@ TEST_F(LiveChannels, TheCodeOpensTheWindowAsDescribedAndLaterGesturesAskNoMore) 
   EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - 327) / 2);
   EXPECT_EQ(GetWindow(hwnd, GW_OWNER), nullptr);
 
-  const RECT treeRect = spine::rectInParent(tree().handle());
+  const RECT treeRect = support::rectInParent(tree().handle());
   EXPECT_EQ(treeRect.left, -3);
   EXPECT_EQ(treeRect.top, 0);
   EXPECT_EQ(treeRect.right - treeRect.left, 160);
@@ -255,7 +255,7 @@ TEST_F(LiveChannels, ALiveChannelLeavesThePlaylistWhereItWasForTheNextCommand) {
   settle();
   ASSERT_EQ(engine().getState(), 5) << "the stream plays";
   clearJournal();
-  choose(window().下一个);
+  support::chooseMenuItem(window().下一个);
   settle();
   EXPECT_EQ(opened(), std::vector<std::string>{b});
   EXPECT_EQ(player::currentIndex, 2);
@@ -264,7 +264,7 @@ TEST_F(LiveChannels, ALiveChannelLeavesThePlaylistWhereItWasForTheNextCommand) {
 TEST_F(LiveChannels, AfterTheCloseCommandAStreamPlaysWithTheTimeDisplayStandingStill) {
   toggleReadout();
   unlock();
-  choose(window().关闭视频);
+  support::chooseMenuItem(window().关闭视频);
   settle();
   ASSERT_EQ(window().时钟_标记播放进度.interval(), 0);
   const std::string label = window().进度标签.caption();

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "player/playback/playback.h"
+#include "tests/support/ui.h"
 #include "tests/support/wait.h"
 
 namespace system_test {
@@ -21,7 +22,7 @@ void LiveTest::SetUp() {
   clearJournal();
 }
 
-void LiveTest::toggleReadout() { choose(window().显示关闭实时帧率); }
+void LiveTest::toggleReadout() { support::chooseMenuItem(window().显示关闭实时帧率); }
 
 void LiveTest::doubleClickLogo(WPARAM keys, bool alt) {
   BYTE state[256] = {};

@@ -60,25 +60,25 @@ LONG WINAPI spyCloseKey(HKEY key) {
   return RegCloseKey(key);
 }
 
+// The registry routines of the list: the spy's, or the system's again.
+void route(bool spying) {
+  fw::win::RegCreateKeyExA.replaceForTests(spying ? spyCreateKey : nullptr);
+  fw::win::RegOpenKeyExA.replaceForTests(spying ? spyOpenKey : nullptr);
+  fw::win::RegSetValueExA.replaceForTests(spying ? spySetValue : nullptr);
+  fw::win::RegDeleteValueA.replaceForTests(spying ? spyDeleteValue : nullptr);
+  fw::win::RegDeleteKeyA.replaceForTests(spying ? spyDeleteKey : nullptr);
+  fw::win::RegCloseKey.replaceForTests(spying ? spyCloseKey : nullptr);
+}
+
 }  // namespace
 
 RegistrySpy::RegistrySpy() {
   active = this;
-  fw::win::RegCreateKeyExA.replaceForTests(spyCreateKey);
-  fw::win::RegOpenKeyExA.replaceForTests(spyOpenKey);
-  fw::win::RegSetValueExA.replaceForTests(spySetValue);
-  fw::win::RegDeleteValueA.replaceForTests(spyDeleteValue);
-  fw::win::RegDeleteKeyA.replaceForTests(spyDeleteKey);
-  fw::win::RegCloseKey.replaceForTests(spyCloseKey);
+  route(true);
 }
 
 RegistrySpy::~RegistrySpy() {
-  fw::win::RegCreateKeyExA.replaceForTests(nullptr);
-  fw::win::RegOpenKeyExA.replaceForTests(nullptr);
-  fw::win::RegSetValueExA.replaceForTests(nullptr);
-  fw::win::RegDeleteValueA.replaceForTests(nullptr);
-  fw::win::RegDeleteKeyA.replaceForTests(nullptr);
-  fw::win::RegCloseKey.replaceForTests(nullptr);
+  route(false);
   openKeys.clear();
   active = nullptr;
 }

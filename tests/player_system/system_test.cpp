@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "tests/support/temp_folder.h"
-#include "tests/support/wait.h"
 
 namespace system_test {
 
@@ -30,11 +29,6 @@ void SystemTest::TearDown() {
     }
   }
   RoadTest::TearDown();
-}
-
-void SystemTest::choose(const fw::MenuItem& item) {
-  PostMessageA(item.window().handle(), WM_COMMAND, static_cast<WPARAM>(item.command()), 0);
-  support::pumpMessages();
 }
 
 void SystemTest::writeSettings(const std::string& text) {

@@ -1,9 +1,8 @@
 #pragma once
 // The player running in this test process (the road fixture: stand-in engine
 // on its manual clock, scripted modal seam, fresh folder), with what the
-// file-type and live-channel tests add: menu items chosen as the pop-up menu
-// chooses them, and extension names of this process's own, whose registry
-// entries go at the end of the test.
+// file-type and live-channel tests add: extension names of this process's
+// own, whose registry entries go at the end of the test.
 #include <string>
 #include <vector>
 
@@ -16,9 +15,6 @@ class SystemTest : public road::RoadTest {
  protected:
   void TearDown() override;
 
-  // The item's command, as Windows sends it to the window when the item is
-  // chosen from a pop-up menu, then what it caused.
-  void choose(const fw::MenuItem& item);
   // Writes "设置.txt" in the test folder (GBK text).
   void writeSettings(const std::string& text);
   // `ext` with this process's id after it (".mp4" gives ".mp4-1234"), then
