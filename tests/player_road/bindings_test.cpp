@@ -53,6 +53,7 @@ class BindingTest : public RoadTest, public ::testing::WithParamInterface<Bindin
   std::string a, b, c;
 
   using RoadTest::calls;
+  using RoadTest::itemsSet;
   using RoadTest::opened;
   using RoadTest::seam;
   using RoadTest::window;
@@ -144,6 +145,12 @@ const Binding kBindings[] = {
     {"SequentialItem", [](Window& w) { choose(w, w.顺序播放); }, expectLoopMode("0")},
     {"RandomItem", [](Window& w) { choose(w, w.随机播放); }, expectLoopMode("1")},
     {"RepeatOneItem", [](Window& w) { choose(w, w.单曲循环); }, expectLoopMode("2")},
+    {"DlnaItem", [](Window& w) { choose(w, w.播放到DLNA设备); },
+     [](BindingTest& t) {
+       // The DLNA device window opened: its created event starts the discovery.
+       EXPECT_EQ(t.itemsSet(engine::kDlnaDiscover), std::vector<std::string>{"1"});
+       EXPECT_TRUE(t.calls("APlayer_Close").empty());
+     }},
     {"ResumeItem", [](Window& w) { choose(w, w.继续上一次的播放); },
      [](BindingTest& t) {
        EXPECT_EQ(t.seam.messageTexts(), std::vector<std::string>{"没有记录上次播放的文件！"});
