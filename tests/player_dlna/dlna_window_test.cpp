@@ -62,11 +62,12 @@ TEST_F(DlnaWindowTest, MenuOpensTheWindowAsDescribedAndBringsAnOpenOneToTheFront
     EXPECT_EQ(place.right, u.place.right);
     EXPECT_EQ(place.bottom, u.place.bottom);
     EXPECT_TRUE(IsWindowVisible(u.unit.handle()));
-    if (*u.caption) EXPECT_EQ(u.unit.caption(), u.caption);
+    if (*u.caption) {
+      EXPECT_EQ(u.unit.caption(), u.caption);
+    }
   }
-  for (const fw::Unit* focusable : {static_cast<const fw::Unit*>(&w.列表框1), static_cast<const fw::Unit*>(&w.按钮1),
-                                    static_cast<const fw::Unit*>(&w.按钮2), static_cast<const fw::Unit*>(&w.按钮3)})
-    EXPECT_NE(GetWindowLongA(focusable->handle(), GWL_STYLE) & WS_TABSTOP, 0);
+  for (HWND focusable : {w.列表框1.handle(), w.按钮1.handle(), w.按钮2.handle(), w.按钮3.handle()})
+    EXPECT_NE(GetWindowLongA(focusable, GWL_STYLE) & WS_TABSTOP, 0);
   EXPECT_EQ(GetWindowLongA(w.列表框1.handle(), GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL | LBS_SORT), 0);
   EXPECT_EQ(w.列表框1.count(), 0);
   EXPECT_EQ(w.时钟1.interval(), 1000);
