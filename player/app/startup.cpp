@@ -12,6 +12,7 @@
 #include "player/sources/sources.h"
 #include "player/windows/main/geometry.h"
 #include "player/windows/main/main_window.h"
+#include "player/windows/playlist/playlist_window.h"
 
 namespace player {
 namespace {
@@ -76,6 +77,7 @@ void constructGlobals() {
   playerEngine = new PlayerEngine();
   resetAppState();
   resetPlaybackState();
+  resetPlaylistWindowState();
   gripResizing = 0;
 }
 
@@ -85,7 +87,7 @@ void destructGlobals() {
     delete playerEngine;
     playerEngine = nullptr;
   }
-  for (fw::TextArray* list : {&playlist, &dlnaSkipTypes, &dlnaConvertTypes}) {
+  for (fw::TextArray* list : {&playlist, &dlnaSkipTypes, &dlnaConvertTypes, &playlistCopy}) {
     fw::TextArray().swap(*list);
   }
   for (fw::Text* text : {&settingsPath, &loopMode, &autoSizeSetting, &audioDeviceSetting,

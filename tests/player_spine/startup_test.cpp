@@ -6,8 +6,10 @@
 #include "player/app/app.h"
 #include "player/app/settings.h"
 #include "player/playback/playback.h"
+#include "player/windows/playlist/playlist_window.h"
 #include "tests/player_spine/player_fixture.h"
 #include "tests/support/child.h"
+#include "tests/support/ui.h"
 
 namespace spine {
 namespace {
@@ -169,6 +171,10 @@ TEST_F(Start, SecondStartInTheSameProcessIsLikeAFreshOne) {
   click(window().全屏按钮);
   ASSERT_EQ(player::isFullScreen, 1);
   ASSERT_EQ(player::currentIndex, 1);
+  support::chooseMenuItem(window().显示播放列表);
+  ASSERT_EQ(player::playlistCopy.size(), 1u);
+  player::playlistChanged = 1;   // as a drop would
+  player::closePlaylistWindow();
 
   endPlayer();
   ASSERT_TRUE(DeleteFileA(temp.file("设置.txt").c_str()));
@@ -186,6 +192,9 @@ TEST_F(Start, SecondStartInTheSameProcessIsLikeAFreshOne) {
   EXPECT_EQ(player::defaultVolume, 80);
   EXPECT_TRUE(player::dlnaSkipTypes.empty());
   EXPECT_TRUE(player::dlnaConvertTypes.empty());
+  EXPECT_TRUE(player::playlistCopy.empty());
+  EXPECT_EQ(player::playlistChanged, 0);
+  EXPECT_FALSE(player::playlistWindowOpen);
   EXPECT_EQ(window().width(), 800);
   EXPECT_EQ(window().height(), 560);
   EXPECT_TRUE(journalCalls("APlayer_OpenA").empty());

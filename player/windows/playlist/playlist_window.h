@@ -41,6 +41,10 @@ extern fw::TextArray playlistCopy;
 // playlist leave an open window showing its copy.
 extern int playlistChanged;
 
+// The three above back to their start values (false, the empty copy, 0), for
+// the player's start.
+void resetPlaylistWindowState();
+
 // Loads the window (or brings the open one to the front). True when it is
 // open afterwards.
 bool showPlaylistWindow();

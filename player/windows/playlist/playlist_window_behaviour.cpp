@@ -72,6 +72,12 @@ fw::Bytes playlistFileBytes(const fw::TextArray& entries) {
 
 }  // namespace
 
+void resetPlaylistWindowState() {
+  playlistWindowOpen = false;
+  fw::TextArray().swap(playlistCopy);
+  playlistChanged = 0;
+}
+
 bool showPlaylistWindow() { return fw::loadWindow<PlaylistWindow>(); }
 
 void closePlaylistWindow() { fw::destroyWindow<PlaylistWindow>(); }
