@@ -14,9 +14,7 @@ void forEachLine(fw::LineReader& reader, Take take) {
 }
 
 // An existing file that is not a folder; unreadable attributes count as a folder.
-bool namesExistingFile(const fw::Text& line) {
-  return fw::fileExists(line) && !fw::hasFolderBit(line);
-}
+bool namesExistingFile(const fw::Text& line) { return fw::isExistingFile(line); }
 
 }  // namespace
 
