@@ -192,6 +192,10 @@ void showMediaDuration() {
 }
 
 void autoSizeToVideo() {
+  // A user who chose full screen keeps it for every entry that follows; sizing
+  // to the video is for the normal window only (the audio size would leave a
+  // full-screen layout in a box without controls).
+  if (isFullScreen == 1) return;
   MainWindow& window = mainWindow();
   const int height = playerEngine->getVideoHeight();
   const int width = playerEngine->getVideoWidth();

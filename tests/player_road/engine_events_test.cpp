@@ -11,6 +11,7 @@
 #include "player/sources/sources.h"
 #include "player/windows/main/main_window_behaviour.h"
 #include "tests/player_road/road_test.h"
+#include "tests/support/ui.h"
 
 namespace road {
 namespace {
@@ -310,6 +311,49 @@ TEST_F(EngineEventsTest, AutoSizeFitsTheWindowToTheVideo) {
   player::playEntry(file("other.mp4"));
   settle();
   EXPECT_EQ(window().width(), 800) << "only the exact text 真 turns sizing on";
+}
+
+// Full screen chosen by the user stays for whatever the next entry is; leaving
+// it afterwards gives back the window it was entered from.
+TEST_F(EngineEventsTest, AutoSizeLeavesFullScreenAsItIs) {
+  fakeMonitors({1920});
+  standin::setConfig("video.avi", "320x240");
+  player::autoSizeSetting = "真";
+  player::loopMode = std::string("0");
+  const char* names[] = {"film.mp4", "song.mp3", "small.avi", "big.mkv", "clip.mp4"};
+  for (const char* name : names) player::playlist.push_back(file(name));
+  window().setBounds(100, 100, 800, 560);
+  player::currentIndex = 1;
+  player::playEntry(player::playlist[0]);
+  settle();
+  window().setBounds(100, 100, 800, 560);
+  support::click(window().全屏按钮.handle());
+  ASSERT_EQ(player::isFullScreen, 1);
+
+  for (int index = 2; index <= 5; ++index) {
+    SCOPED_TRACE(player::playlist[static_cast<std::size_t>(index - 1)]);
+    support::click(window().下一个按钮.handle());
+    settle();
+    ASSERT_EQ(player::currentIndex, index);
+    EXPECT_EQ(player::isFullScreen, 1);
+    EXPECT_EQ(window().left(), 0);
+    EXPECT_EQ(window().top(), 0);
+    EXPECT_EQ(window().width(), screenWidth);
+    EXPECT_EQ(window().height(), screenHeight);
+    const RECT video = videoRect();
+    EXPECT_EQ(video.left, 0);
+    EXPECT_EQ(video.top, 0);
+    EXPECT_EQ(video.right - video.left, screenWidth);
+    EXPECT_EQ(video.bottom - video.top, screenHeight);
+    EXPECT_EQ(window().全屏按钮.left(), screenWidth - 40);
+  }
+
+  support::click(window().全屏按钮.handle());
+  EXPECT_EQ(player::isFullScreen, 0);
+  EXPECT_EQ(window().left(), 100);
+  EXPECT_EQ(window().top(), 100);
+  EXPECT_EQ(window().width(), 800);
+  EXPECT_EQ(window().height(), 560);
 }
 
 }  // namespace
