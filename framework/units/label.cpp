@@ -34,7 +34,25 @@ void Label::setTextColour(Rgb colour) {
   if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void Label::createHandle() { createChild(kUnitClass, 0); }
+void Label::createHandle() {
+  createChild(kUnitClass, 0);
+  // The system sends no mouse input to a disabled window, so a label that
+  // takes its press while disabled keeps its window enabled and its own flag.
+  if (description_.pressWhileDisabled && hwnd_ != nullptr) EnableWindow(hwnd_, TRUE);
+}
+
+bool Label::enabled() const {
+  if (description_.pressWhileDisabled) return stored_.enabled;
+  return Unit::enabled();
+}
+
+void Label::setEnabled(bool enabled) {
+  if (description_.pressWhileDisabled) {
+    stored_.enabled = enabled;
+    return;
+  }
+  Unit::setEnabled(enabled);
+}
 
 void Label::paint(HDC dc) {
   RECT client;
@@ -69,10 +87,12 @@ bool Label::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
       InvalidateRect(hwnd_, nullptr, FALSE);
       return true;
     case WM_MOUSEMOVE:
-      description_.onMouseMove(mouseX(lParam), mouseY(lParam), mouseKeys(wParam));
+      if (enabled()) description_.onMouseMove(mouseX(lParam), mouseY(lParam), mouseKeys(wParam));
       return true;
     case WM_LBUTTONDOWN:
-      description_.onLeftDown(mouseX(lParam), mouseY(lParam), mouseKeys(wParam));
+      if (enabled() || description_.pressWhileDisabled) {
+        description_.onLeftDown(mouseX(lParam), mouseY(lParam), mouseKeys(wParam));
+      }
       return true;
     default:
       return false;

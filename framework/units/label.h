@@ -22,6 +22,10 @@ struct LabelDescription {
   bool enabled = true;
   MouseHandler onMouseMove;
   MouseHandler onLeftDown;         // a label: not raised for a press that moves the window
+  // onLeftDown is raised also while the label is disabled: the label stays
+  // disabled for everything else (enabled() reads false, no mouse-move events)
+  // but takes the left press, which the system gives no disabled window.
+  bool pressWhileDisabled = false;
 };
 
 // A label is one of the kinds a drag-to-move press moves the window from.
@@ -33,6 +37,8 @@ class Label : public Unit {
   Text caption() const override;
   void setCaption(const Text& caption) override;
   void setTextColour(Rgb colour);
+  bool enabled() const override;
+  void setEnabled(bool enabled) override;
 
  protected:
   Label(Window* window, LabelDescription description, bool transparent);

@@ -57,7 +57,8 @@ MainWindow::MainWindow()
                         .caption = "正在播放：", .textColour = kWhite,
                         .align = fw::TextAlign::Centre,   // the box itself is kept centred
                         .visible = false, .enabled = false,
-                        .onLeftDown = onTitleMouseDown}),
+                        .onLeftDown = onTitleMouseDown,
+                        .pressWhileDisabled = true}),   // the press switches moving back on
       最小化图形按钮(this, {.parent = &顶部背景, .left = 731, .top = 0, .width = 17, .height = 16,
                             .picture = assets::minimiseButton,
                             .hoverPicture = assets::minimiseButtonHover,
