@@ -50,10 +50,11 @@ TEST_F(CastingTest, ConvertTypeIsCastAsTheWavKelvaneWritesAndSkipTypeIsPassedOve
   writeSettings("[DLNA跳过音乐类型]\r\n.mp3\r\n[DLNA自动转换类型]\r\n.flac\r\n");
   findRenderers("客厅电视;uuid-tv");
   startPlayer();
-  // As the program's own start leaves it: its folder, which holds the
-  // conversion program, is the current directory. The test folder holds none.
-  ASSERT_TRUE(fw::setCurrentDirectory(fw::programFolder()));
+  // The conversion program lies beside the player (here the test program);
+  // the current directory, the test folder, holds none, so it is the player's
+  // own that runs.
   ASSERT_TRUE(fw::isExistingFile(fw::programFolder() + "\\kelvane.exe"));
+  ASSERT_EQ(fw::currentDirectory(), temp.path());
   ASSERT_FALSE(fw::fileExists(temp.file("kelvane.exe")));
 
   player::DlnaWindow& dlna = openDlnaWindow();
