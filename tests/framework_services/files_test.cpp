@@ -175,7 +175,7 @@ TEST_F(FileSearchTest, PassesOverAFileWithOnlyTheNormalAttribute) {
 using WholeFileTest = support::TempFolderTest;
 
 TEST_F(WholeFileTest, WriteReplacesTheWholeContent) {
-  const Text path = temp.file("Quorle播放器.BMP");
+  const Text path = temp.file("示例图片.BMP");
   const fw::Bytes first(100000, '\x89');
   ASSERT_TRUE(fw::writeWholeFile(path, first));
   fw::Bytes back;
@@ -200,11 +200,11 @@ TEST_F(WholeFileTest, ReportsFilesThatCannotBeWrittenOrRead) {
 using EnvironmentTest = support::TempFolderTest;
 
 TEST_F(EnvironmentTest, VariablesDirectoriesAndTheProgramsOwnPath) {
-  ASSERT_TRUE(SetEnvironmentVariableA("QUORLE_SERVICES_VALUE", "值 1"));
-  EXPECT_EQ(fw::environmentVariable("QUORLE_SERVICES_VALUE"), "值 1");
-  EXPECT_EQ(fw::environmentVariable("quorle_services_value"), "值 1");
-  SetEnvironmentVariableA("QUORLE_SERVICES_VALUE", nullptr);
-  EXPECT_EQ(fw::environmentVariable("QUORLE_SERVICES_VALUE"), "");
+  ASSERT_TRUE(SetEnvironmentVariableA("FRAMEWORK_SERVICES_VALUE", "值 1"));
+  EXPECT_EQ(fw::environmentVariable("FRAMEWORK_SERVICES_VALUE"), "值 1");
+  EXPECT_EQ(fw::environmentVariable("framework_services_value"), "值 1");
+  SetEnvironmentVariableA("FRAMEWORK_SERVICES_VALUE", nullptr);
+  EXPECT_EQ(fw::environmentVariable("FRAMEWORK_SERVICES_VALUE"), "");
   EXPECT_EQ(fw::environmentVariable("temp"), temp.path());
 
   EXPECT_EQ(fw::currentDirectory(), temp.path());

@@ -144,7 +144,7 @@ const Picture kTransparent{3, 2, 4, {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 
 using ImageToBmpTest = support::TempFolderTest;
 
 TEST_F(ImageToBmpTest, PngBecomesA24BitBitmapOnBlack) {
-  const std::string path = temp.file("Quorle播放器.BMP");   // the logo: PNG bytes under a BMP name
+  const std::string path = temp.file("标志图.BMP");   // PNG bytes under a BMP name
   ASSERT_TRUE(support::writeFile(path, pngFile(kTransparent)));
   ASSERT_TRUE(fw::convertImageToBmp(path));
   Bitmap bitmap(support::readFile(path));
@@ -157,7 +157,7 @@ TEST_F(ImageToBmpTest, PngBecomesA24BitBitmapOnBlack) {
   expectNear(bitmap.at(1, 1, 3, 2), {0, 0, 0}, 0);
   expectNear(bitmap.at(2, 1, 3, 2), {100, 100, 100}, 0);
 
-  // The bitmap loads as the engine's logo does.
+  // The system's own bitmap loader reads it.
   HANDLE loaded = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
   ASSERT_NE(loaded, nullptr);
   BITMAP info{};

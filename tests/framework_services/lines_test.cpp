@@ -110,7 +110,7 @@ TEST_F(InputFileTest, ReadsAFileThatAnotherHandleIsWriting) {
 
 TEST_F(InputFileTest, AMissingFileDoesNotOpenAndGivesNoLines) {
   fw::InputFile file;
-  EXPECT_FALSE(file.open(temp.file("播放列表.txt")));
+  EXPECT_FALSE(file.open(temp.file("清单.txt")));
   EXPECT_FALSE(file.isOpen());
   EXPECT_TRUE(file.atDataEnd());
   EXPECT_EQ(file.readLine(), "");

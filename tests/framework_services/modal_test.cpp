@@ -28,10 +28,10 @@ TEST(ModalSeam, ScriptedAnswersAndWhatWasShown) {
   seam.inputAnswers = {std::string("00:10:20:30"), std::nullopt};
   seam.folderAnswers = {"D:\\"};
 
-  EXPECT_EQ(fw::messageBox("播放器初始化失败！"), IDOK);
+  EXPECT_EQ(fw::messageBox("初始化失败！"), IDOK);
   EXPECT_EQ(fw::messageBox("确定吗？", "注册", MB_YESNO | MB_ICONQUESTION), IDNO);
   Text typed;
-  EXPECT_TRUE(fw::inputBox("请输入视频地址：", "打开多媒体文件", "", typed));
+  EXPECT_TRUE(fw::inputBox("请输入网址：", "打开网页", "", typed));
   EXPECT_EQ(typed, "00:10:20:30");
   Text untouched = "kept";
   EXPECT_FALSE(fw::inputBox("暗号：", "输入", "", untouched));
@@ -113,10 +113,10 @@ TEST(SystemSeam, MessageBoxIsTaskModalWithoutOwner) {
     PostMessageA(box, WM_COMMAND, IDNO, 0);
     return true;
   });
-  int answer = fw::messageBox("确定要将本播放器设置为默认播放器吗？", "", MB_YESNO | MB_ICONQUESTION);
+  int answer = fw::messageBox("确定要保存对文档的修改吗？", "", MB_YESNO | MB_ICONQUESTION);
   EXPECT_TRUE(answerer.answered());
   EXPECT_EQ(answer, IDNO);
-  EXPECT_EQ(shown, "确定要将本播放器设置为默认播放器吗？");
+  EXPECT_EQ(shown, "确定要保存对文档的修改吗？");
   EXPECT_EQ(caption, "信息：");
   EXPECT_EQ(owner, nullptr);
   EXPECT_TRUE(otherWasDisabled);   // task-modal: the thread's other windows wait
@@ -125,7 +125,7 @@ TEST(SystemSeam, MessageBoxIsTaskModalWithoutOwner) {
 }
 
 TEST(SystemSeam, InputBoxShowsPromptCaptionAndInitialTextAndReturnsTheTypedText) {
-  const Text prompt = "当前播放位置：0:1:2:030 (62030)\r\n当前视频总时长：0:10:20:30 (620030毫秒)\r\n可以输入";
+  const Text prompt = "当前时刻：0:1:2:030 (62030)\r\n总时长：0:10:20:30 (620030毫秒)\r\n可以输入";
   Text seenPrompt, seenCaption, seenInitial;
   bool centred = false;
   DialogAnswerer answerer([&](HWND dialog) {
@@ -141,11 +141,11 @@ TEST(SystemSeam, InputBoxShowsPromptCaptionAndInitialTextAndReturnsTheTypedText)
     return true;
   });
   Text typed;
-  EXPECT_TRUE(fw::modalSeam().inputBox(prompt, "手动输入播放位置", "0:1:2:030", typed));
+  EXPECT_TRUE(fw::modalSeam().inputBox(prompt, "输入时刻", "0:1:2:030", typed));
   EXPECT_TRUE(answerer.answered());
   EXPECT_EQ(typed, "00:10:20:30 新");
   EXPECT_EQ(seenPrompt, prompt);
-  EXPECT_EQ(seenCaption, "手动输入播放位置");
+  EXPECT_EQ(seenCaption, "输入时刻");
   EXPECT_EQ(seenInitial, "0:1:2:030");
   EXPECT_TRUE(centred);
 }
@@ -200,10 +200,10 @@ TEST_F(FileDialogTest, OpenGivesTheChosenPathAndMovesTheCurrentDirectory) {
 
 TEST_F(FileDialogTest, SaveGivesTheTypedNameInTheInitialFolder) {
   bool filterEmpty = false, readOnlyHidden = false;
-  DialogAnswerer answerer(typeFileName("播放列表.txt", filterEmpty, readOnlyHidden));
-  fw::FileDialogRequest request{fw::FileDialogRequest::Save, temp.file("媒体"), "播放列表.txt"};
+  DialogAnswerer answerer(typeFileName("清单.txt", filterEmpty, readOnlyHidden));
+  fw::FileDialogRequest request{fw::FileDialogRequest::Save, temp.file("媒体"), "清单.txt"};
   ASSERT_TRUE(fw::modalSeam().fileDialog(request));
-  EXPECT_EQ(request.fileName, temp.file("媒体\\播放列表.txt"));
+  EXPECT_EQ(request.fileName, temp.file("媒体\\清单.txt"));
   EXPECT_TRUE(filterEmpty);
 }
 
@@ -237,7 +237,7 @@ Text selectedFolderName(HWND dialog) {
 // build folder: its folder tree, expanded on drive Z: (the machine's own root)
 // while other tests run, can stall for good.
 TEST(FolderBrowse, GivesTheFileSystemPathWithARootsBackslash) {
-  const Text folder = "C:\\users\\Public\\Quorle服务" + std::to_string(GetCurrentProcessId());
+  const Text folder = "C:\\users\\Public\\框架服务" + std::to_string(GetCurrentProcessId());
   ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
   struct Removal {
     const Text& folder;

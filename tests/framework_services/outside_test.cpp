@@ -90,7 +90,7 @@ TEST(WindowsRoutines, PassPointerSizedValuesWhole) {
   EXPECT_TRUE(fw::win::SetWindowPos(window, nullptr, 5, 6, 20, 30, SWP_NOZORDER | SWP_NOACTIVATE));
   DestroyWindow(window);
 
-  const std::string name = "QuorleServicesEvent" + std::to_string(GetCurrentProcessId());
+  const std::string name = "FrameworkServicesEvent" + std::to_string(GetCurrentProcessId());
   EXPECT_EQ(fw::win::OpenEventA(EVENT_ALL_ACCESS, FALSE, name.c_str()), nullptr);
   HANDLE event = fw::win::CreateEventA(nullptr, FALSE, FALSE, name.c_str());
   ASSERT_NE(event, nullptr);
@@ -166,10 +166,10 @@ TEST_F(FatalErrorTest, AMissingLibraryOrRoutineEndsTheProgramWithMinusOne) {
     std::string library, routine, seamEnd;
   };
   const Case cases[] = {
-      {"quorle_missing.dll", "APlayer_Create", "exit"},
-      {"kernel32.dll", "QuorleNoSuchRoutine", "exit"},
+      {"missing_library.dll", "Sample_Create", "exit"},
+      {"kernel32.dll", "NoSuchRoutineAnywhere", "exit"},
       // A test seam that returns from its end cannot keep the program alive.
-      {"quorle_missing.dll", "APlayer_Play", "return"},
+      {"missing_library.dll", "Sample_Start", "return"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.library + " " + c.routine + " " + c.seamEnd);

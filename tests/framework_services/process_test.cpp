@@ -38,7 +38,7 @@ TEST_F(RunProgramTest, WaitsForTheProgramWhichSeesTheCurrentDirectory) {
   ASSERT_TRUE(CreateDirectoryA(work.c_str(), nullptr));
   ASSERT_TRUE(SetCurrentDirectoryA(work.c_str()));
   const std::string report = temp.file("report.txt");
-  // The form the player writes for the conversion program: quoted paths.
+  // Quoted paths, one with blanks.
   const std::string line =
       support::childCommandLine("record_start", {"\"" + report + "\"", "\"D:\\电影\\一 二.flac\""});
 
@@ -58,7 +58,7 @@ TEST_F(RunProgramTest, WaitsForTheProgramWhichSeesTheCurrentDirectory) {
 // a path with blanks is never searched for piece by piece.
 TEST_F(RunProgramTest, TheNamedProgramRunsWithTheCommandLineAsWritten) {
   const std::string report = temp.file("report.txt");
-  const std::string line = "\"C:\\Program Files\\别处\\kelvane.exe\" --child=record_start \"" + report +
+  const std::string line = "\"C:\\Program Files\\别处\\tool.exe\" --child=record_start \"" + report +
                            "\" \"D:\\a b.flac\"";
   ASSERT_TRUE(fw::runProgramAndWait(support::selfPath(), line));
   EXPECT_EQ(support::readFile(report),
@@ -66,7 +66,7 @@ TEST_F(RunProgramTest, TheNamedProgramRunsWithTheCommandLineAsWritten) {
 }
 
 TEST_F(RunProgramTest, AProgramThatCannotStartIsReported) {
-  const std::string missing = temp.file("kelvane.exe");
+  const std::string missing = temp.file("tool.exe");
   EXPECT_FALSE(fw::runProgramAndWait(missing, "\"" + missing + "\" \"a.flac\" \"a.wav\""));
   EXPECT_FALSE(fw::runProgramAndWait("", ""));
 }

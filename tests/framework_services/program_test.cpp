@@ -76,9 +76,9 @@ HWND countingWindow() {
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = countingProc;
   windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = "QuorleServicesCounting";
+  windowClass.lpszClassName = "FrameworkServicesCounting";
   RegisterClassA(&windowClass);
-  return CreateWindowExA(0, "QuorleServicesCounting", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+  return CreateWindowExA(0, "FrameworkServicesCounting", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                          GetModuleHandleA(nullptr), nullptr);
 }
 

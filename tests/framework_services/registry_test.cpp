@@ -21,7 +21,7 @@ TEST(RegistryPath, SplitsAtTheLastBackslashThatIsNoTrailByte) {
   const Text trail = "\x81\x5C";   // a GBK character whose trail byte is "\"
   const std::vector<Case> cases = {
       {"Software\\Classes\\.mp4\\OpenWithProgids", "Software\\Classes\\.mp4", "OpenWithProgids"},
-      {"Software\\Classes\\QuorlePlayer\\DefaultIcon\\", "Software\\Classes\\QuorlePlayer\\DefaultIcon", ""},
+      {"Software\\Classes\\Example.Document\\DefaultIcon\\", "Software\\Classes\\Example.Document\\DefaultIcon", ""},
       {"Software\\" + trail, "Software", trail},
       {"Software\\" + trail + "\\", "Software\\" + trail, ""},
       {trail + trail, "", trail + trail},
@@ -39,7 +39,7 @@ TEST(RegistryPath, SplitsAtTheLastBackslashThatIsNoTrailByte) {
 // A key of this process's own under HKCU\Software, removed at the end.
 class RegistryTest : public testing::Test {
  protected:
-  Text base = "Software\\QuorleServicesTest" + std::to_string(GetCurrentProcessId());
+  Text base = "Software\\FrameworkServicesTest" + std::to_string(GetCurrentProcessId());
   void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, base.c_str()); }
 
   DWORD valueType(const Text& key, const Text& name, DWORD& size) {
@@ -56,19 +56,19 @@ class RegistryTest : public testing::Test {
 };
 
 TEST_F(RegistryTest, WriteCreatesMissingKeysAndStoresTextWithItsZero) {
-  const Text path = base + "\\Classes\\.mp4\\OpenWithProgids\\Quorle.播放器";
+  const Text path = base + "\\Classes\\.mp4\\OpenWithProgids\\示例.文档";
   ASSERT_TRUE(fw::registryWrite(RegistryRoot::CurrentUser, path, "文件 值"));
   EXPECT_EQ(fw::registryRead(RegistryRoot::CurrentUser, path), "文件 值");
   DWORD size = 0;
-  EXPECT_EQ(valueType(base + "\\Classes\\.mp4\\OpenWithProgids", "Quorle.播放器", size),
+  EXPECT_EQ(valueType(base + "\\Classes\\.mp4\\OpenWithProgids", "示例.文档", size),
             static_cast<DWORD>(REG_SZ));
   EXPECT_EQ(size, Text("文件 值").size() + 1);
 
   // A trailing backslash names the key's default value.
-  const Text icon = base + "\\Classes\\QuorlePlayer\\DefaultIcon\\";
-  ASSERT_TRUE(fw::registryWrite(RegistryRoot::CurrentUser, icon, "C:\\q\\quorleplayer.exe,0"));
-  EXPECT_EQ(fw::registryRead(RegistryRoot::CurrentUser, icon), "C:\\q\\quorleplayer.exe,0");
-  EXPECT_EQ(valueType(base + "\\Classes\\QuorlePlayer\\DefaultIcon", "", size),
+  const Text icon = base + "\\Classes\\Example.Document\\DefaultIcon\\";
+  ASSERT_TRUE(fw::registryWrite(RegistryRoot::CurrentUser, icon, "C:\\q\\example.exe,0"));
+  EXPECT_EQ(fw::registryRead(RegistryRoot::CurrentUser, icon), "C:\\q\\example.exe,0");
+  EXPECT_EQ(valueType(base + "\\Classes\\Example.Document\\DefaultIcon", "", size),
             static_cast<DWORD>(REG_SZ));
   ASSERT_TRUE(fw::registryWrite(RegistryRoot::CurrentUser, icon, ""));
   EXPECT_EQ(fw::registryRead(RegistryRoot::CurrentUser, icon), "");
@@ -83,7 +83,7 @@ TEST_F(RegistryTest, ReadGivesTheEmptyTextWhenKeyOrValueIsMissing) {
 
 TEST_F(RegistryTest, DeleteRemovesTheValueElseTheKeyOfTheWholePath) {
   const Text key = base + "\\Classes\\.flac";
-  ASSERT_TRUE(fw::registryWrite(RegistryRoot::CurrentUser, key + "\\", "QuorlePlayer.flac"));
+  ASSERT_TRUE(fw::registryWrite(RegistryRoot::CurrentUser, key + "\\", "Example.flac"));
   ASSERT_TRUE(fw::registryWrite(RegistryRoot::CurrentUser, key + "\\OpenWithProgids\\Q", ""));
 
   // The value first.

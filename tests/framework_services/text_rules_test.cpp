@@ -34,7 +34,7 @@ TEST(CommandLine, SplitsArgumentsByTheProgramsRules) {
       // A path with one space, unquoted, is two arguments; quoted, it is one.
       {"q.exe D:\\My Films\\a.mp4", {"D:\\My", "Films\\a.mp4"}},
       {"q.exe \"D:\\My Films\\a.mp4\"", {"D:\\My Films\\a.mp4"}},
-      {"C:\\p\\kelvane.exe \"D:\\m\\a.flac\" \"D:\\m\\a.wav\"", {"D:\\m\\a.flac", "D:\\m\\a.wav"}},
+      {"C:\\p\\tool.exe \"D:\\m\\a.flac\" \"D:\\m\\a.wav\"", {"D:\\m\\a.flac", "D:\\m\\a.wav"}},
       // Every byte from 0x01 to 0x20 separates.
       {"q.exe a\tb\x01" "c\x1F" "d", {"a", "b", "c", "d"}},
       // A quote ends an unquoted argument and opens a quoted one; no escapes.
@@ -48,7 +48,7 @@ TEST(CommandLine, SplitsArgumentsByTheProgramsRules) {
       {"q.exe \"" + kTrailQuote + " b\"", {kTrailQuote + " b"}},
       {"\"C:\\" + kTrailQuote + "q.exe\" a", {"a"}},
       {"C:\\" + kTrailSpace + "q.exe a", {"a"}},
-      {"q.exe 播放 \"电影 一.mp4\"", {"播放", "电影 一.mp4"}},
+      {"q.exe 打开 \"文档 一.txt\"", {"打开", "文档 一.txt"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
@@ -116,7 +116,7 @@ TEST(SplitText, KeepsInnerEmptyFieldsAndDropsAnEmptyRest) {
       // A trail byte 0x5C is never the delimiter.
       {"C:\\" + kTrailBackslash + "\\x", "\\", {"C:", kTrailBackslash, "x"}},
       {kTrailBackslash, "\\", {kTrailBackslash}},
-      {"电影\\片.mp4", "\\", {"电影", "片.mp4"}},
+      {"文档\\页.txt", "\\", {"文档", "页.txt"}},
       // A delimiter ending in a lone lead byte never takes half of a
       // double-byte character (found by fuzzing).
       {"P\xC4 \x1E", "\xC4", {"P\xC4 \x1E"}},
@@ -149,7 +149,7 @@ TEST(FindNoCase, MatchesLettersWithoutCaseAtCharacterBoundaries) {
       // A trail byte never starts a match, and is compared exactly.
       {kTrailLowerA + "a", "a", 0, 2},
       {kTrailUpperA, kTrailLowerA, 0, none},
-      {"电影A.mp4", "a.MP4", 0, 4},
+      {"文档A.txt", "a.TXT", 0, 4},
       // A match ends on a character boundary too: a search text ending in a
       // lone lead byte never matches half of a double-byte character.
       {"A\xB0\xA1", "a\xB0", 0, none},

@@ -1,11 +1,11 @@
-// Pictures of each format, the compiled-in artwork, and the tray icon.
+// Pictures of each format, icons from icon files, and the tray icon.
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "assets/assets.h"
 #include "framework/window.h"
+#include "tests/framework_windows/pictures/pictures.h"
 #include "tests/framework_windows/window_test_support.h"
 
 using wintest::events;
@@ -15,7 +15,7 @@ namespace {
 
 struct Case {
   const char* name;
-  assets::Bytes bytes;
+  pictures::Bytes bytes;
   fw::PictureFormat format;
   int width;
   int height;
@@ -59,25 +59,13 @@ std::string transparentGif() {
 
 }  // namespace
 
-TEST(Pictures, EveryFormatDecodesToItsSize) {
+TEST(Pictures, EveryFormatDecodesToItsSizeAs32BitBitmaps) {
   const Case cases[] = {
-      {"top bar", assets::topBar, fw::PictureFormat::Jpeg, 800, 40},
-      {"logo button", assets::logoButton, fw::PictureFormat::Png, 120, 46},
-      {"minimise", assets::minimiseButton, fw::PictureFormat::Gif, 17, 16},
-      {"maximise hover", assets::maximiseButtonHover, fw::PictureFormat::Gif, 17, 16},
-      {"close pressed", assets::closeButtonPressed, fw::PictureFormat::Gif, 17, 16},
-      {"video logo", assets::videoLogo, fw::PictureFormat::Png, 241, 148},
-      {"stop", assets::stopButton, fw::PictureFormat::Jpeg, 38, 38},
-      {"previous", assets::previousButton, fw::PictureFormat::Jpeg, 38, 38},
-      {"next", assets::nextButton, fw::PictureFormat::Jpeg, 38, 38},
-      {"play-pause", assets::playPauseButton, fw::PictureFormat::Jpeg, 49, 49},
-      {"open", assets::openButton, fw::PictureFormat::Png, 38, 38},
-      {"mute", assets::muteButton, fw::PictureFormat::Jpeg, 18, 18},
-      {"full screen", assets::fullScreenButton, fw::PictureFormat::Jpeg, 30, 30},
-      {"duration track", assets::durationTrack, fw::PictureFormat::Png, 800, 11},
-      {"volume fill", assets::volumeFill, fw::PictureFormat::Png, 100, 10},
-      {"small close", assets::smallCloseButton, fw::PictureFormat::Gif, 17, 16},
-      {"save", assets::saveButton, fw::PictureFormat::Png, 32, 32},
+      {"jpeg", pictures::band, fw::PictureFormat::Jpeg, 640, 40},
+      {"png with alpha", pictures::badge, fw::PictureFormat::Png, 120, 46},
+      {"png, one row of bar", pictures::track, fw::PictureFormat::Png, 200, 11},
+      {"png, odd square", pictures::thumb, fw::PictureFormat::Png, 11, 11},
+      {"gif", pictures::cross, fw::PictureFormat::Gif, 17, 16},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -94,20 +82,31 @@ TEST(Pictures, EveryFormatDecodesToItsSize) {
 }
 
 TEST(Pictures, AlphaIsPremultipliedAndJpegIsOpaque) {
-  const fw::Picture track = fw::Picture::decode(assets::durationTrack);
+  const fw::Picture track = fw::Picture::decode(pictures::track);
   ASSERT_FALSE(track.empty());
-  EXPECT_EQ(pixel(track, 400, 0), 0u);                 // transparent above the bar
-  EXPECT_EQ(pixel(track, 400, 5) >> 24, 0xFFu);        // the bar itself
-  const fw::Picture logo = fw::Picture::decode(assets::logoButton);
-  for (int i = 0; i < logo.width() * logo.height(); ++i) {
-    const uint32_t p = logo.pixels()[i];
+  EXPECT_EQ(pixel(track, 100, 0), 0u);                 // transparent above the bar
+  EXPECT_EQ(pixel(track, 100, 5), 0xFF5A5A5Au);        // the bar itself, opaque grey
+  EXPECT_EQ(pixel(track, 100, 10), 0u);                // and below it
+  const fw::Picture badge = fw::Picture::decode(pictures::badge);
+  ASSERT_FALSE(badge.empty());
+  int halfTransparent = 0;
+  for (int i = 0; i < badge.width() * badge.height(); ++i) {
+    const uint32_t p = badge.pixels()[i];
     const uint32_t a = p >> 24;
     ASSERT_LE(p & 0xFF, a);
     ASSERT_LE((p >> 8) & 0xFF, a);
     ASSERT_LE((p >> 16) & 0xFF, a);
+    halfTransparent += a > 0 && a < 0xFF;
   }
-  const fw::Picture bar = fw::Picture::decode(assets::topBar);
-  EXPECT_EQ(pixel(bar, 10, 10) >> 24, 0xFFu);
+  // The stripe (250, 220, 120) at alpha 128 over nothing, premultiplied.
+  EXPECT_GT(halfTransparent, 120 * 4 - 1);
+  const uint32_t stripe = pixel(badge, 1, 1);
+  EXPECT_EQ(stripe >> 24, 128u);
+  EXPECT_NEAR(static_cast<int>((stripe >> 16) & 0xFF), 250 * 128 / 255, 1);
+  EXPECT_NEAR(static_cast<int>((stripe >> 8) & 0xFF), 220 * 128 / 255, 1);
+  EXPECT_NEAR(static_cast<int>(stripe & 0xFF), 120 * 128 / 255, 1);
+  const fw::Picture band = fw::Picture::decode(pictures::band);
+  for (const auto& [x, y] : {std::pair{0, 0}, {639, 39}, {320, 20}}) EXPECT_EQ(pixel(band, x, y) >> 24, 0xFFu);
 }
 
 TEST(Pictures, GifTransparencyAndTheScreenAroundTheFrameAreTransparent) {
@@ -133,42 +132,54 @@ TEST(Pictures, BytesThatAreNoPictureDecodeToNothing) {
   EXPECT_TRUE(fw::Picture::decode(truncatedJpeg).empty());
   EXPECT_TRUE(fw::Picture::decode(text).empty());
   EXPECT_TRUE(fw::Picture::decode({}).empty());
-  const auto half = assets::minimiseButton.first(assets::minimiseButton.size() / 2);
+  const auto half = pictures::cross.first(pictures::cross.size() / 2);
   EXPECT_TRUE(fw::Picture::decode(half).empty());
 }
 
-TEST(ProgramIcon, HoldsSixImagesOf32BitsAndGivesTheNearestSize) {
-  const auto& ico = assets::programIcon;
-  ASSERT_GE(ico.size(), 6u + 6 * 16);
-  EXPECT_EQ(ico.size(), 56150u);
-  EXPECT_EQ(ico[4] | ico[5] << 8, 6);
-  const int sizes[] = {72, 64, 48, 32, 24, 16};
-  for (int i = 0; i < 6; ++i) {
-    const unsigned char* entry = &ico[6 + i * 16];
-    EXPECT_EQ(entry[0], sizes[i]);
-    EXPECT_EQ(entry[6] | entry[7] << 8, 32);
-  }
-  for (const auto& [asked, got] : {std::pair{16, 16}, {32, 32}, {20, 20}, {72, 72}}) {
-    HICON icon = fw::iconFromIcoFile(ico, asked);
+TEST(IconFiles, TheExactSizeIsChosenElseTheSmallestLargerElseTheLargestAndMadeTheAskedSize) {
+  struct Choice {
+    int asked;
+    COLORREF colourOfTheImageChosen;
+  } choices[] = {
+      {48, RGB(200, 40, 40)},  {32, RGB(40, 160, 60)}, {16, RGB(40, 80, 200)},
+      {20, RGB(40, 160, 60)},  // the 32 px image, not the nearer 16 px one
+      {33, RGB(200, 40, 40)},  {12, RGB(40, 80, 200)},
+      {64, RGB(200, 40, 40)},  // none larger: the largest
+  };
+  for (const Choice& c : choices) {
+    SCOPED_TRACE(c.asked);
+    HICON icon = fw::iconFromIcoFile(pictures::icons, c.asked);
     ASSERT_NE(icon, nullptr);
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(icon, &info));
     BITMAP bitmap{};
     GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
-    EXPECT_EQ(bitmap.bmWidth, got);
+    EXPECT_EQ(bitmap.bmWidth, c.asked);
+    EXPECT_EQ(bitmap.bmHeight, c.asked);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, info.hbmColor);
+    EXPECT_EQ(GetPixel(dc, c.asked / 2, c.asked / 2) & 0xFFFFFF, c.colourOfTheImageChosen);
+    SelectObject(dc, old);
+    DeleteDC(dc);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
     DestroyIcon(icon);
   }
-  EXPECT_EQ(fw::iconFromIcoFile(assets::topBar, 16), nullptr);
+}
+
+TEST(IconFiles, BytesThatAreNoIconFileOrPointOutsideItGiveNoIcon) {
+  EXPECT_EQ(fw::iconFromIcoFile(pictures::band, 16), nullptr);
+  EXPECT_EQ(fw::iconFromIcoFile({}, 16), nullptr);
+  // The directory is whole but the images it points to are cut off.
+  EXPECT_EQ(fw::iconFromIcoFile(pictures::icons.first(6 + 3 * 16 + 40), 16), nullptr);
 }
 
 TEST(TrayIcon, IsAddedOnceReplacedAfterwardsAndReportsTheThreeEventTypes) {
   ASSERT_TRUE(fw::loadWindow<TrayWindow>());
   TrayWindow& w = *fw::openWindow<TrayWindow>();
   EXPECT_FALSE(fw::hasTrayIcon(w));
-  EXPECT_TRUE(fw::setTrayIcon(w, assets::programIcon, "Quorle多媒体播放器"));
-  EXPECT_TRUE(fw::setTrayIcon(w, assets::programIcon, "Quorle多媒体播放器"));
+  EXPECT_TRUE(fw::setTrayIcon(w, pictures::icons, "示例托盘图标"));
+  EXPECT_TRUE(fw::setTrayIcon(w, pictures::icons, "示例托盘图标"));
   EXPECT_TRUE(fw::hasTrayIcon(w));
   for (UINT mouse : {WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_CONTEXTMENU, WM_MOUSEMOVE, WM_LBUTTONDOWN}) {
     wintest::send(w.handle(), fw::kTrayCallbackMessage, 1, static_cast<LPARAM>(mouse));

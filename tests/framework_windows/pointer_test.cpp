@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
-#include "assets/assets.h"
 #include "framework/corner_grip.h"
 #include "framework/window.h"
+#include "tests/framework_windows/pictures/pictures.h"
 #include "tests/framework_windows/window_test_support.h"
 #include "tests/support/wait.h"
 
@@ -24,18 +24,18 @@ struct SkinnedWindow : fw::Window {
   SkinnedWindow()
       : Window({.left = 300, .top = 200, .width = 400, .height = 300, .caption = "皮肤", .dragToMove = true,
                 .background = fw::Rgb{13, 13, 13}, .onSizeChanged = [] { log("size"); }}) {}
-  fw::PictureBox 顶部背景{this, {.left = 0, .top = 0, .width = 400, .height = 40, .picture = assets::topBar,
-                                 .onLeftDown = [](int x, int y, int k) { logMouse("bar down", x, y, k); }}};
-  fw::Label 标签1{this, {.parent = &顶部背景, .left = 10, .top = 5, .width = 60, .height = 24, .caption = "总共",
-                         .onLeftDown = [](int x, int y, int k) { logMouse("label down", x, y, k); }}};
-  fw::TransparentLabel 电影名标签{this, {.parent = &顶部背景, .left = 100, .top = 7, .width = 200, .height = 24,
-                                    .caption = "正在播放：",
-                                    .onLeftDown = [](int x, int y, int k) { logMouse("title down", x, y, k); }}};
-  fw::PictureButton 关闭图形按钮{this, {.parent = &顶部背景, .left = 383, .top = 0, .width = 17, .height = 16,
-                                  .picture = assets::closeButton,
-                                  .onClick = [](int x, int y, int k) { logMouse("close click", x, y, k); }}};
-  fw::PictureBox 图片框2{this, {.left = 0, .top = 230, .width = 400, .height = 70, .background = fw::Rgb{13, 13, 13},
-                                .onLeftDown = resizeFromCorner}};
+  fw::PictureBox 横幅{this, {.left = 0, .top = 0, .width = 400, .height = 40, .picture = pictures::band,
+                             .onLeftDown = [](int x, int y, int k) { logMouse("bar down", x, y, k); }}};
+  fw::Label 提示标签{this, {.parent = &横幅, .left = 10, .top = 5, .width = 60, .height = 24, .caption = "总共",
+                            .onLeftDown = [](int x, int y, int k) { logMouse("label down", x, y, k); }}};
+  fw::TransparentLabel 标题标签{this, {.parent = &横幅, .left = 100, .top = 7, .width = 200, .height = 24,
+                                       .caption = "标题：",
+                                       .onLeftDown = [](int x, int y, int k) { logMouse("title down", x, y, k); }}};
+  fw::PictureButton 关闭按钮{this, {.parent = &横幅, .left = 383, .top = 0, .width = 17, .height = 16,
+                                    .picture = pictures::cross,
+                                    .onClick = [](int x, int y, int k) { logMouse("close click", x, y, k); }}};
+  fw::PictureBox 底栏{this, {.left = 0, .top = 230, .width = 400, .height = 70, .background = fw::Rgb{13, 13, 13},
+                             .onLeftDown = resizeFromCorner}};
   fw::MenuItem 文件{this, {.caption = "文件", .visible = false}};
   fw::MenuItem 打开文件{this, {.parent = &文件, .caption = "打开文件(&A)", .onClick = [] { log("open file"); }}};
   fw::MenuItem 退出{this, {.parent = &文件, .caption = "退出(&X)", .onClick = [] { log("exit"); }}};
@@ -53,7 +53,7 @@ SkinnedWindow& open() {
 void resizeFromCorner(int x, int y, int keys) {
   logMouse("bar2 down", x, y, keys);
   SkinnedWindow& w = *fw::openWindow<SkinnedWindow>();
-  if (fw::inCornerGrip(w.图片框2, x, y)) fw::resizeFromBottomRight(w);
+  if (fw::inCornerGrip(w.底栏, x, y)) fw::resizeFromBottomRight(w);
   log("resize returned");
 }
 
@@ -101,7 +101,7 @@ TEST(DragToMove, APressOnTheSurfaceAPictureBoxOrALabelMovesTheWindowAndDoesNotRe
   struct Press {
     const char* name;
     HWND unit;
-  } presses[] = {{"picture box", w.顶部背景.handle()}, {"label", w.标签1.handle()}, {"surface", w.handle()}};
+  } presses[] = {{"picture box", w.横幅.handle()}, {"label", w.提示标签.handle()}, {"surface", w.handle()}};
   int left = w.left();
   int top = w.top();
   for (const Press& press : presses) {
@@ -120,8 +120,8 @@ TEST(DragToMove, WhileOffPressesReachTheUnitsAndTheWindowStays) {
   SkinnedWindow& w = open();
   w.setDragToMove(false);
   const int left = w.left();
-  pressAndDrag(w.顶部背景.handle(), 20, 10, 40, 25);
-  pressAndDrag(w.标签1.handle(), 3, 4, 40, 25);
+  pressAndDrag(w.横幅.handle(), 20, 10, 40, 25);
+  pressAndDrag(w.提示标签.handle(), 3, 4, 40, 25);
   EXPECT_EQ(w.left(), left);
   EXPECT_EQ(events(), (std::vector<std::string>{"bar down 20 10 0", "label down 3 4 0"}));
 }
@@ -129,8 +129,8 @@ TEST(DragToMove, WhileOffPressesReachTheUnitsAndTheWindowStays) {
 TEST(DragToMove, ATransparentLabelAndAPictureButtonNeverMoveTheWindow) {
   SkinnedWindow& w = open();
   const int left = w.left();
-  pressAndDrag(w.电影名标签.handle(), 5, 6, 40, 25);
-  pressAndDrag(w.关闭图形按钮.handle(), 5, 6, 0, 0);
+  pressAndDrag(w.标题标签.handle(), 5, 6, 40, 25);
+  pressAndDrag(w.关闭按钮.handle(), 5, 6, 0, 0);
   EXPECT_EQ(w.left(), left);
   EXPECT_EQ(events(), (std::vector<std::string>{"title down 5 6 0", "close click 5 6 0"}));
 }
@@ -138,7 +138,7 @@ TEST(DragToMove, ATransparentLabelAndAPictureButtonNeverMoveTheWindow) {
 TEST(CornerResize, ABorderlessWindowFollowsThePressedCornerUntilTheRelease) {
   SkinnedWindow& w = open();
   w.setDragToMove(false);
-  pressAndDrag(w.图片框2.handle(), 395, 65, 60, 40);
+  pressAndDrag(w.底栏.handle(), 395, 65, 60, 40);
   EXPECT_EQ(w.width(), 460);
   EXPECT_EQ(w.height(), 340);
   // The send returns only after the release, with the size events inside it.

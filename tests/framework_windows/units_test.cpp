@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "assets/assets.h"
 #include "framework/window.h"
+#include "tests/framework_windows/pictures/pictures.h"
 #include "tests/framework_windows/window_test_support.h"
 #include "tests/support/scripted_seam.h"
 #include "tests/support/ui.h"
@@ -27,46 +27,46 @@ struct KindsWindow : fw::Window {
   KindsWindow()
       : Window({.left = 60, .top = 40, .width = 640, .height = 480, .caption = "单元",
                 .background = fw::Rgb{30, 30, 30}}) {}
-  fw::PictureBox 顶部背景{this, {.left = 0, .top = 0, .width = 640, .height = 40, .picture = assets::topBar,
-                                 .onMouseMove = [](int x, int y, int k) { logMouse("bar move", x, y, k); },
-                                 .onLeftDown = [](int x, int y, int k) { logMouse("bar down", x, y, k); },
-                                 .onDoubleClick = [](int x, int y, int k) { logMouse("bar double", x, y, k); }}};
-  fw::PictureButton 图形按钮1{this, {.parent = &顶部背景, .left = 0, .top = -7, .width = 120, .height = 46,
-                                 .picture = assets::logoButton, .hoverPicture = assets::logoButtonHover,
-                                 .onClick = [](int x, int y, int k) { logMouse("logo click", x, y, k); },
-                                 .onDoubleClick = [](int x, int y, int k) { logMouse("logo double", x, y, k); }}};
-  fw::TransparentLabel 电影名标签{this, {.parent = &顶部背景, .left = 183, .top = 7, .width = 300, .height = 31,
-                                    .caption = "正在播放：", .textColour = fw::Rgb{255, 255, 255},
-                                    .enabled = false}};
-  fw::Label 标签1{this, {.left = 10, .top = 50, .width = 100, .height = 24, .caption = "搜索：",
-                         .textColour = fw::Rgb{255, 255, 255},
-                         .onMouseMove = [](int x, int y, int k) { logMouse("label move", x, y, k); },
-                         .onLeftDown = [](int x, int y, int k) { logMouse("label down", x, y, k); }}};
-  fw::EditBox 编辑框1{this, {.left = 120, .top = 50, .width = 150, .height = 22,
-                             .onTextChanged = [] { log("text changed"); },
-                             .onKeyDown = [](int key, int keys) { log("edit key " + std::to_string(key) + " " + std::to_string(keys)); }}};
+  fw::PictureBox 横幅{this, {.left = 0, .top = 0, .width = 640, .height = 40, .picture = pictures::band,
+                             .onMouseMove = [](int x, int y, int k) { logMouse("bar move", x, y, k); },
+                             .onLeftDown = [](int x, int y, int k) { logMouse("bar down", x, y, k); },
+                             .onDoubleClick = [](int x, int y, int k) { logMouse("bar double", x, y, k); }}};
+  fw::PictureButton 徽章按钮{this, {.parent = &横幅, .left = 0, .top = -7, .width = 120, .height = 46,
+                                    .picture = pictures::badge, .hoverPicture = pictures::badgeHover,
+                                    .onClick = [](int x, int y, int k) { logMouse("badge click", x, y, k); },
+                                    .onDoubleClick = [](int x, int y, int k) { logMouse("badge double", x, y, k); }}};
+  fw::TransparentLabel 标题标签{this, {.parent = &横幅, .left = 183, .top = 7, .width = 300, .height = 31,
+                                       .caption = "标题：", .textColour = fw::Rgb{255, 255, 255},
+                                       .enabled = false}};
+  fw::Label 提示标签{this, {.left = 10, .top = 50, .width = 100, .height = 24, .caption = "查找：",
+                            .textColour = fw::Rgb{255, 255, 255},
+                            .onMouseMove = [](int x, int y, int k) { logMouse("label move", x, y, k); },
+                            .onLeftDown = [](int x, int y, int k) { logMouse("label down", x, y, k); }}};
+  fw::EditBox 输入框{this, {.left = 120, .top = 50, .width = 150, .height = 22,
+                            .onTextChanged = [] { log("text changed"); },
+                            .onKeyDown = [](int key, int keys) { log("edit key " + std::to_string(key) + " " + std::to_string(keys)); }}};
   fw::Button 按钮1{this, {.left = 280, .top = 50, .width = 60, .height = 24, .caption = "全选",
                           .onClick = [] { log("button"); }}};
-  fw::ListBox 列表框1{this, {.left = 10, .top = 80, .width = 200, .height = 120, .selection = fw::Selection::Extended,
-                             .background = fw::Rgb{236, 236, 236}, .extraLineHeight = 1,
-                             .onItemDoubleClick = [] { log("list double"); },
-                             .onKeyDown = [](int key, int keys) { log("list key " + std::to_string(key) + " " + std::to_string(keys)); }}};
-  fw::ListBox 列表框2{this, {.left = 220, .top = 80, .width = 200, .height = 120}};
-  fw::TreeBox 树型框1{this, {.left = 430, .top = 80, .width = 200, .height = 200,
-                             .onDoubleClick = [] { log("tree double"); },
-                             .onRightPressItem = [] { log("tree right"); }}};
-  fw::PictureBox 图片框2{this, {.left = 0, .top = 410, .width = 640, .height = 70, .background = fw::Rgb{13, 13, 13}}};
-  fw::Slider 时长滑块条{this, {.parent = &图片框2, .left = 0, .top = 0, .width = 640, .height = 11, .maximum = 100,
-                               .trackPicture = assets::durationTrack, .fillPicture = assets::durationFill,
-                               .thumbPicture = assets::durationThumb,
-                               .onPositionChanged = [] { log("slider moved"); },
-                               .onKeyDown = [](int key, int) { log("slider key " + std::to_string(key)); }}};
-  fw::Grid 高级表格1{this, {.left = 10, .top = 210, .width = 241, .height = 190, .columns = 3,
-                            .onCellClick = toggleTick}};
-  fw::CommonDialog 通用对话框1{this, {.left = 600, .top = 5, .width = 26, .height = 26,
-                                   .kind = fw::FileDialogKind::Save}};
-  fw::MenuItem 操作{this, {.caption = "操作", .visible = false}};
-  fw::MenuItem 播放{this, {.parent = &操作, .caption = "播放(&A)", .onClick = [] { log("menu play"); }}};
+  fw::ListBox 多选列表{this, {.left = 10, .top = 80, .width = 200, .height = 120, .selection = fw::Selection::Extended,
+                              .background = fw::Rgb{236, 236, 236}, .extraLineHeight = 1,
+                              .onItemDoubleClick = [] { log("list double"); },
+                              .onKeyDown = [](int key, int keys) { log("list key " + std::to_string(key) + " " + std::to_string(keys)); }}};
+  fw::ListBox 单选列表{this, {.left = 220, .top = 80, .width = 200, .height = 120}};
+  fw::TreeBox 目录树{this, {.left = 430, .top = 80, .width = 200, .height = 200,
+                            .onDoubleClick = [] { log("tree double"); },
+                            .onRightPressItem = [] { log("tree right"); }}};
+  fw::PictureBox 底栏{this, {.left = 0, .top = 410, .width = 640, .height = 70, .background = fw::Rgb{13, 13, 13}}};
+  fw::Slider 滑块条{this, {.parent = &底栏, .left = 0, .top = 0, .width = 640, .height = 11, .maximum = 100,
+                           .trackPicture = pictures::track, .fillPicture = pictures::fill,
+                           .thumbPicture = pictures::thumb,
+                           .onPositionChanged = [] { log("slider moved"); },
+                           .onKeyDown = [](int key, int) { log("slider key " + std::to_string(key)); }}};
+  fw::Grid 表格{this, {.left = 10, .top = 210, .width = 241, .height = 190, .columns = 3,
+                       .onCellClick = toggleTick}};
+  fw::CommonDialog 文件对话框{this, {.left = 600, .top = 5, .width = 26, .height = 26,
+                                     .kind = fw::FileDialogKind::Save}};
+  fw::MenuItem 编辑{this, {.caption = "编辑", .visible = false}};
+  fw::MenuItem 复制{this, {.parent = &编辑, .caption = "复制(&A)", .onClick = [] { log("menu copy"); }}};
 };
 
 KindsWindow& open() {
@@ -74,9 +74,9 @@ KindsWindow& open() {
   return *fw::openWindow<KindsWindow>();
 }
 
-// The handler of the grid's event 5, as a tick column's owner writes it.
+// The grid's cell-click handler, as the owner of a tick column writes it.
 void toggleTick() {
-  fw::Grid& grid = fw::openWindow<KindsWindow>()->高级表格1;
+  fw::Grid& grid = fw::openWindow<KindsWindow>()->表格;
   const int row = grid.currentRow();
   const int column = grid.currentColumn();
   log("cell " + std::to_string(row) + " " + std::to_string(column));
@@ -97,88 +97,88 @@ POINT itemPoint(fw::TreeBox& tree, int item) {
 
 TEST(Units, PlacementVisibilityEnabledAndCaptionReadBackAndWriteThroughToTheControls) {
   KindsWindow& w = open();
-  EXPECT_EQ(w.图形按钮1.left(), 0);
-  EXPECT_EQ(w.图形按钮1.top(), -7);
-  EXPECT_EQ(w.图形按钮1.width(), 120);
-  EXPECT_EQ(w.图形按钮1.height(), 46);
-  EXPECT_EQ(GetParent(w.图形按钮1.handle()), w.顶部背景.handle());
-  EXPECT_EQ(w.电影名标签.caption(), "正在播放：");
-  EXPECT_FALSE(w.电影名标签.enabled());
+  EXPECT_EQ(w.徽章按钮.left(), 0);
+  EXPECT_EQ(w.徽章按钮.top(), -7);
+  EXPECT_EQ(w.徽章按钮.width(), 120);
+  EXPECT_EQ(w.徽章按钮.height(), 46);
+  EXPECT_EQ(GetParent(w.徽章按钮.handle()), w.横幅.handle());
+  EXPECT_EQ(w.标题标签.caption(), "标题：");
+  EXPECT_FALSE(w.标题标签.enabled());
 
-  w.图形按钮1.setLeft(731);
-  w.图形按钮1.setTop(0);
+  w.徽章按钮.setLeft(731);
+  w.徽章按钮.setTop(0);
   RECT rect;
-  GetWindowRect(w.图形按钮1.handle(), &rect);
-  MapWindowPoints(HWND_DESKTOP, w.顶部背景.handle(), reinterpret_cast<POINT*>(&rect), 2);
+  GetWindowRect(w.徽章按钮.handle(), &rect);
+  MapWindowPoints(HWND_DESKTOP, w.横幅.handle(), reinterpret_cast<POINT*>(&rect), 2);
   EXPECT_EQ(rect.left, 731);
   EXPECT_EQ(rect.top, 0);
-  w.顶部背景.setWidth(-5);
-  EXPECT_EQ(w.顶部背景.width(), 0);
+  w.横幅.setWidth(-5);
+  EXPECT_EQ(w.横幅.width(), 0);
 
-  w.标签1.setVisible(false);
-  EXPECT_FALSE(w.标签1.visible());
-  EXPECT_FALSE(IsWindowVisible(w.标签1.handle()));
-  w.标签1.setVisible(true);
-  EXPECT_TRUE(w.标签1.visible());
+  w.提示标签.setVisible(false);
+  EXPECT_FALSE(w.提示标签.visible());
+  EXPECT_FALSE(IsWindowVisible(w.提示标签.handle()));
+  w.提示标签.setVisible(true);
+  EXPECT_TRUE(w.提示标签.visible());
   w.按钮1.setEnabled(false);
   EXPECT_FALSE(IsWindowEnabled(w.按钮1.handle()));
   w.按钮1.setCaption("全不选");
   char text[32] = {};
   GetWindowTextA(w.按钮1.handle(), text, sizeof text);
   EXPECT_STREQ(text, "全不选");
-  w.setCaption("LPL直播720P");
-  EXPECT_EQ(w.caption(), "LPL直播720P");
+  w.setCaption("第2版窗口720P");
+  EXPECT_EQ(w.caption(), "第2版窗口720P");
   // Units without a Win32 window keep their described placement.
-  EXPECT_EQ(w.通用对话框1.left(), 600);
-  EXPECT_EQ(w.通用对话框1.handle(), nullptr);
+  EXPECT_EQ(w.文件对话框.left(), 600);
+  EXPECT_EQ(w.文件对话框.handle(), nullptr);
 }
 
 TEST(Units, PictureBoxAndLabelRaiseMouseEventsInTheirOwnPixelsWithKeys) {
   KindsWindow& w = open();
-  wintest::send(w.顶部背景.handle(), WM_MOUSEMOVE, MK_SHIFT, wintest::point(700, 30));
-  wintest::send(w.顶部背景.handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, wintest::point(5, 6));
-  wintest::send(w.顶部背景.handle(), WM_LBUTTONUP, 0, wintest::point(5, 6));
-  wintest::send(w.顶部背景.handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, wintest::point(7, 8));
-  wintest::send(w.标签1.handle(), WM_MOUSEMOVE, 0, wintest::point(3, 4));
-  wintest::send(w.标签1.handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT | MK_CONTROL, wintest::point(1, 2));
+  wintest::send(w.横幅.handle(), WM_MOUSEMOVE, MK_SHIFT, wintest::point(700, 30));
+  wintest::send(w.横幅.handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, wintest::point(5, 6));
+  wintest::send(w.横幅.handle(), WM_LBUTTONUP, 0, wintest::point(5, 6));
+  wintest::send(w.横幅.handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, wintest::point(7, 8));
+  wintest::send(w.提示标签.handle(), WM_MOUSEMOVE, 0, wintest::point(3, 4));
+  wintest::send(w.提示标签.handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT | MK_CONTROL, wintest::point(1, 2));
   EXPECT_EQ(events(), (std::vector<std::string>{"bar move 700 30 2", "bar down 5 6 1", "bar double 7 8 0",
                                                 "label move 3 4 0", "label down 1 2 3"}));
 }
 
 TEST(Units, APictureBoxHandsBackThePictureBytesItWasGiven) {
   KindsWindow& w = open();
-  const fw::Bytes bytes = w.顶部背景.pictureBytes();
-  ASSERT_EQ(bytes.size(), assets::topBar.size());
-  EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), reinterpret_cast<const char*>(assets::topBar.data())));
-  EXPECT_TRUE(w.图片框2.pictureBytes().empty());
+  const fw::Bytes bytes = w.横幅.pictureBytes();
+  ASSERT_EQ(bytes.size(), pictures::band.size());
+  EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), reinterpret_cast<const char*>(pictures::band.data())));
+  EXPECT_TRUE(w.底栏.pictureBytes().empty());
   const unsigned char junk[] = {1, 2, 3, 4};
-  EXPECT_FALSE(w.顶部背景.setPicture(junk));
-  EXPECT_EQ(w.顶部背景.pictureBytes().size(), assets::topBar.size());
+  EXPECT_FALSE(w.横幅.setPicture(junk));
+  EXPECT_EQ(w.横幅.pictureBytes().size(), pictures::band.size());
 }
 
 TEST(Units, PictureButtonClicksOnReleaseInsideAndItsDoubleClickReplacesTheSecondClick) {
   KindsWindow& w = open();
-  HWND button = w.图形按钮1.handle();
-  wintest::click(button, 10, 20, MK_CONTROL);
+  HWND button = w.徽章按钮.handle();
+  support::click(button, 10, 20, MK_CONTROL);
   // Pressed inside, released outside: no click.
   wintest::send(button, WM_LBUTTONDOWN, MK_LBUTTON, wintest::point(10, 10));
   wintest::send(button, WM_LBUTTONUP, 0, wintest::point(300, 10));
   // A double-click as Windows delivers it: down, up, double-click, up.
-  wintest::click(button, 30, 20);
+  support::click(button, 30, 20);
   wintest::send(button, WM_LBUTTONDBLCLK, MK_LBUTTON | MK_CONTROL, wintest::point(31, 21));
   wintest::send(button, WM_LBUTTONUP, MK_CONTROL, wintest::point(31, 21));
-  EXPECT_EQ(events(), (std::vector<std::string>{"logo click 10 20 1", "logo click 30 20 0", "logo double 31 21 1"}));
+  EXPECT_EQ(events(), (std::vector<std::string>{"badge click 10 20 1", "badge click 30 20 0", "badge double 31 21 1"}));
 }
 
 TEST(Units, ButtonAndEditBoxRaiseClickedTextChangedAndKeyDown) {
   KindsWindow& w = open();
   SendMessageA(w.按钮1.handle(), BM_CLICK, 0, 0);
-  w.编辑框1.setCaption("mp4");
-  EXPECT_EQ(w.编辑框1.caption(), "mp4");
-  wintest::send(w.编辑框1.handle(), EM_SETSEL, 3, 3);
-  wintest::send(w.编辑框1.handle(), WM_CHAR, 'x', 1);
-  EXPECT_EQ(w.编辑框1.caption(), "mp4x");
-  wintest::send(w.编辑框1.handle(), WM_KEYDOWN, VK_RETURN, 1);
+  w.输入框.setCaption("mp4");
+  EXPECT_EQ(w.输入框.caption(), "mp4");
+  wintest::send(w.输入框.handle(), EM_SETSEL, 3, 3);
+  wintest::send(w.输入框.handle(), WM_CHAR, 'x', 1);
+  EXPECT_EQ(w.输入框.caption(), "mp4x");
+  wintest::send(w.输入框.handle(), WM_KEYDOWN, VK_RETURN, 1);
   w.按钮1.setEnabled(false);
   SendMessageA(w.按钮1.handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(events(), (std::vector<std::string>{"button", "text changed", "text changed", "edit key 13 0"}));
@@ -186,11 +186,11 @@ TEST(Units, ButtonAndEditBoxRaiseClickedTextChangedAndKeyDown) {
 
 TEST(Units, ADisabledLabelDrawsItsTextExactlyAsAnEnabledOne) {
   KindsWindow& w = open();
-  w.标签1.setCaption("总共 3 个视频");
+  w.提示标签.setCaption("总共 3 个文件");
   UpdateWindow(w.handle());
   auto capture = [&]() {
     std::vector<COLORREF> pixels;
-    HWND label = w.标签1.handle();
+    HWND label = w.提示标签.handle();
     RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     for (int y = 2; y < 20; y += 2) {
       for (int x = 0; x < 90; x += 3) pixels.push_back(wintest::pixelAt(label, x, y));
@@ -198,7 +198,7 @@ TEST(Units, ADisabledLabelDrawsItsTextExactlyAsAnEnabledOne) {
     return pixels;
   };
   const std::vector<COLORREF> enabled = capture();
-  w.标签1.setEnabled(false);
+  w.提示标签.setEnabled(false);
   const std::vector<COLORREF> disabled = capture();
   EXPECT_EQ(enabled, disabled);
   // Both show the text over the window's colour, not an empty or greyed-out box.
@@ -210,22 +210,22 @@ TEST(Units, ADisabledLabelDrawsItsTextExactlyAsAnEnabledOne) {
 
 TEST(Units, ATransparentLabelShowsTheParentsPictureAroundItsText) {
   KindsWindow& w = open();
-  w.电影名标签.setCaption("");
+  w.标题标签.setCaption("");
   UpdateWindow(w.handle());
-  RedrawWindow(w.顶部背景.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RedrawWindow(w.横幅.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   // Its pixels are the bar's pixels at the same place.
-  EXPECT_EQ(wintest::pixelAt(w.电影名标签.handle(), 10, 10), wintest::pixelAt(w.顶部背景.handle(), 193, 17));
-  EXPECT_EQ(wintest::pixelAt(w.电影名标签.handle(), 100, 30), wintest::pixelAt(w.顶部背景.handle(), 283, 37));
+  EXPECT_EQ(wintest::pixelAt(w.标题标签.handle(), 10, 10), wintest::pixelAt(w.横幅.handle(), 193, 17));
+  EXPECT_EQ(wintest::pixelAt(w.标题标签.handle(), 100, 30), wintest::pixelAt(w.横幅.handle(), 283, 37));
 }
 
 TEST(Units, ListBoxKeepsTextsAndValuesUnsortedAndDeletesLines) {
   KindsWindow& w = open();
-  fw::ListBox& list = w.列表框2;
-  EXPECT_EQ(list.addItem("c.avi"), 0);
-  EXPECT_EQ(list.addItem("a.mp4", 7), 1);
+  fw::ListBox& list = w.单选列表;
+  EXPECT_EQ(list.addItem("c.txt"), 0);
+  EXPECT_EQ(list.addItem("a.doc", 7), 1);
   EXPECT_EQ(list.addItem(""), 2);
   EXPECT_EQ(list.count(), 3);
-  EXPECT_EQ(list.itemText(0), "c.avi");
+  EXPECT_EQ(list.itemText(0), "c.txt");
   EXPECT_EQ(list.itemText(2), "");
   EXPECT_EQ(list.itemText(3), "");
   EXPECT_EQ(list.itemValue(1), 7);
@@ -233,7 +233,7 @@ TEST(Units, ListBoxKeepsTextsAndValuesUnsortedAndDeletesLines) {
   list.setSelectedLine(1);
   EXPECT_EQ(list.selectedLine(), 1);
   list.deleteItem(0);
-  EXPECT_EQ(list.itemText(0), "a.mp4");
+  EXPECT_EQ(list.itemText(0), "a.doc");
   EXPECT_EQ(list.count(), 2);
   list.deleteItem(5);
   list.clear();
@@ -243,14 +243,14 @@ TEST(Units, ListBoxKeepsTextsAndValuesUnsortedAndDeletesLines) {
 
 TEST(Units, ListBoxReplacesEveryLineAtOnceAndDrawsThemAfterwards) {
   KindsWindow& w = open();
-  fw::ListBox& list = w.列表框2;
+  fw::ListBox& list = w.单选列表;
   list.addItem("old");
   list.setSelectedLine(0);
-  const std::string texts[] = {"b.MP4", "c.mp4", "d.mkv"};
+  const std::string texts[] = {"b.DOC", "c.doc", "d.xls"};
   list.replaceItems({{&texts[0], 2}, {&texts[1], 3}, {&texts[2], 9}});
   ASSERT_EQ(list.count(), 3);
-  EXPECT_EQ(list.itemText(0), "b.MP4");
-  EXPECT_EQ(list.itemText(2), "d.mkv");
+  EXPECT_EQ(list.itemText(0), "b.DOC");
+  EXPECT_EQ(list.itemText(2), "d.xls");
   EXPECT_EQ(list.itemValue(0), 2);
   EXPECT_EQ(list.itemValue(2), 9);
   EXPECT_EQ(list.selectedLine(), -1);
@@ -267,8 +267,8 @@ TEST(Units, ListBoxReplacesEveryLineAtOnceAndDrawsThemAfterwards) {
 
 TEST(Units, ExtendedListBoxSelectsByClicksAndReturnsSelectedLinesAscending) {
   KindsWindow& w = open();
-  fw::ListBox& list = w.列表框1;
-  for (const char* name : {"a.avi", "b.MP4", "c.mp4", "d.mkv", "e.flv"}) list.addItem(name);
+  fw::ListBox& list = w.多选列表;
+  for (const char* name : {"a.txt", "b.DOC", "c.doc", "d.xls", "e.csv"}) list.addItem(name);
   HWND hwnd = list.handle();
   support::clickListLine(hwnd, 3);
   support::clickListLineHolding(hwnd, 1, MK_CONTROL);
@@ -289,7 +289,7 @@ TEST(Units, ExtendedListBoxSelectsByClicksAndReturnsSelectedLinesAscending) {
 
 TEST(Units, ExtendedListBoxPutsTheCaretOnALineAndScrollsToItWithoutSelecting) {
   KindsWindow& w = open();
-  fw::ListBox& list = w.列表框1;
+  fw::ListBox& list = w.多选列表;
   for (int i = 0; i < 60; ++i) list.addItem("entry " + std::to_string(i));
   list.setCaretLine(40);
   EXPECT_EQ(list.caretLine(), 40);
@@ -304,30 +304,30 @@ TEST(Units, ExtendedListBoxPutsTheCaretOnALineAndScrollsToItWithoutSelecting) {
 
 TEST(Units, ListBoxLinesAreOnePixelTallerThanTheFontGivesWhenAsked) {
   KindsWindow& w = open();
-  const LRESULT plain = SendMessageA(w.列表框2.handle(), LB_GETITEMHEIGHT, 0, 0);
-  const LRESULT taller = SendMessageA(w.列表框1.handle(), LB_GETITEMHEIGHT, 0, 0);
+  const LRESULT plain = SendMessageA(w.单选列表.handle(), LB_GETITEMHEIGHT, 0, 0);
+  const LRESULT taller = SendMessageA(w.多选列表.handle(), LB_GETITEMHEIGHT, 0, 0);
   EXPECT_EQ(taller, plain + 1);
 }
 
 TEST(Units, TreeBoxNumbersItemsDepthFirst) {
   KindsWindow& w = open();
-  fw::TreeBox& tree = w.树型框1;
-  EXPECT_EQ(tree.addItem("英雄联盟直播"), 0);
-  EXPECT_EQ(tree.addItem("LPL官方直播1080P", 0), 1);
-  EXPECT_EQ(tree.addItem("LPL官方直播720P", 0), 2);
+  fw::TreeBox& tree = w.目录树;
+  EXPECT_EQ(tree.addItem("水果"), 0);
+  EXPECT_EQ(tree.addItem("苹果1号", 0), 1);
+  EXPECT_EQ(tree.addItem("苹果2号", 0), 2);
   tree.expand(0);
-  EXPECT_EQ(tree.addItem("CCTV央视直播"), 3);
-  EXPECT_EQ(tree.addItem("CCTV1", 3), 4);
-  EXPECT_EQ(tree.addItem("CCTV2", 3), 5);
+  EXPECT_EQ(tree.addItem("蔬菜"), 3);
+  EXPECT_EQ(tree.addItem("白菜", 3), 4);
+  EXPECT_EQ(tree.addItem("萝卜", 3), 5);
   tree.expand(3);
   EXPECT_TRUE(tree.isExpanded(0));
   EXPECT_EQ(tree.count(), 6);
-  EXPECT_EQ(tree.itemText(2), "LPL官方直播720P");
-  EXPECT_EQ(tree.itemText(5), "CCTV2");
+  EXPECT_EQ(tree.itemText(2), "苹果2号");
+  EXPECT_EQ(tree.itemText(5), "萝卜");
   EXPECT_EQ(tree.itemText(6), "");
   // A child added to the first root moves the later items up by one.
-  EXPECT_EQ(tree.addItem("LPL备用", 0), 3);
-  EXPECT_EQ(tree.itemText(4), "CCTV央视直播");
+  EXPECT_EQ(tree.addItem("香蕉", 0), 3);
+  EXPECT_EQ(tree.itemText(4), "蔬菜");
   EXPECT_EQ(tree.selection(), -1);
   tree.setSelection(5);
   EXPECT_EQ(tree.selection(), 5);
@@ -340,10 +340,10 @@ TEST(Units, TreeBoxNumbersItemsDepthFirst) {
 
 TEST(Units, TreeBoxRightPressOnAnItemSelectsItFirstAndElsewhereRaisesNothing) {
   KindsWindow& w = open();
-  fw::TreeBox& tree = w.树型框1;
-  tree.addItem("英雄联盟直播");
-  tree.addItem("LPL官方直播1080P", 0);
-  tree.addItem("LPL官方直播720P", 0);
+  fw::TreeBox& tree = w.目录树;
+  tree.addItem("水果");
+  tree.addItem("苹果1号", 0);
+  tree.addItem("苹果2号", 0);
   tree.expand(0);
   int selectedDuringEvent = -2;
   events().clear();
@@ -371,7 +371,7 @@ TEST(Units, TreeBoxRightPressOnAnItemSelectsItFirstAndElsewhereRaisesNothing) {
 
 TEST(Units, SliderRaisesItsEventForUserChangesOnlyAndKeepsThePositionInRange) {
   KindsWindow& w = open();
-  fw::Slider& slider = w.时长滑块条;
+  fw::Slider& slider = w.滑块条;
   EXPECT_EQ(slider.position(), 0);
   slider.setPosition(40);
   slider.setMaximum(200);
@@ -402,18 +402,18 @@ TEST(Units, SliderRaisesItsEventForUserChangesOnlyAndKeepsThePositionInRange) {
   EXPECT_EQ(events().back(), "slider key 114");
 }
 
-TEST(Units, GridKeepsCellsAndItsEvent5TogglesATickColumn) {
+TEST(Units, GridKeepsCellsAndACellClickTogglesATickColumn) {
   KindsWindow& w = open();
-  fw::Grid& grid = w.高级表格1;
+  fw::Grid& grid = w.表格;
   EXPECT_EQ(grid.rowCount(), 1);
   grid.setCellText(0, 0, "ID");
-  grid.setCellText(0, 1, "后缀名");
-  grid.setCellText(0, 2, "关联");
+  grid.setCellText(0, 1, "名称");
+  grid.setCellText(0, 2, "选中");
   grid.setColumnWidth(0, 50);
   grid.setColumnWidth(1, 120);
   grid.setColumnWidth(2, 50);
   grid.setColumnType(2, fw::Grid::kTickColumn);
-  for (const char* ext : {".mp4", ".avi", ".mkv"}) {
+  for (const char* ext : {"甲", "乙", "丙"}) {
     grid.addRow();
     const int r = grid.rowCount() - 1;
     grid.setCellNumber(r, 0, r);
@@ -421,20 +421,20 @@ TEST(Units, GridKeepsCellsAndItsEvent5TogglesATickColumn) {
   }
   EXPECT_EQ(grid.rowCount(), 4);
   EXPECT_EQ(grid.cellText(2, 0), "2");
-  EXPECT_EQ(grid.cellText(3, 1), ".mkv");
-  EXPECT_EQ(grid.columnType(2), 5);
+  EXPECT_EQ(grid.cellText(3, 1), "丙");
+  EXPECT_EQ(grid.columnType(2), fw::Grid::kTickColumn);
   EXPECT_EQ(grid.currentRow(), -1);
   EXPECT_EQ(grid.currentColumn(), -1);
 
   HWND hwnd = grid.handle();
   const int rowTop = 22 * 3;  // row 3
-  wintest::click(hwnd, 60, rowTop + 5);    // column 1
+  support::click(hwnd, 60, rowTop + 5);    // column 1
   EXPECT_TRUE(grid.cellTick(3, 2));
-  wintest::click(hwnd, 190, rowTop + 5);   // column 2
+  support::click(hwnd, 190, rowTop + 5);   // column 2
   EXPECT_FALSE(grid.cellTick(3, 2));
-  wintest::click(hwnd, 10, rowTop + 5);    // column 0: nothing
+  support::click(hwnd, 10, rowTop + 5);    // column 0: nothing
   EXPECT_FALSE(grid.cellTick(3, 2));
-  wintest::click(hwnd, 190, 5);            // the header row is not a cell to click
+  support::click(hwnd, 190, 5);            // the header row is not a cell to click
   EXPECT_EQ(events(), (std::vector<std::string>{"cell 3 1", "cell 3 2", "cell 3 0"}));
   EXPECT_EQ(grid.currentRow(), 3);
   EXPECT_EQ(grid.currentColumn(), 0);
@@ -448,39 +448,39 @@ TEST(Units, GridKeepsCellsAndItsEvent5TogglesATickColumn) {
 TEST(Units, CommonDialogGoesThroughTheSeamAndKeepsFolderAndFileNameBetweenShows) {
   support::ScriptedSeam seam;
   KindsWindow& w = open();
-  fw::CommonDialog& dialog = w.通用对话框1;
-  dialog.setInitialFolder("C:\\媒体");
-  dialog.setFileName("播放列表.txt");
-  seam.fileAnswers.push_back(std::string("C:\\媒体\\列表.txt"));
+  fw::CommonDialog& dialog = w.文件对话框;
+  dialog.setInitialFolder("C:\\资料");
+  dialog.setFileName("清单.txt");
+  seam.fileAnswers.push_back(std::string("C:\\资料\\列表.txt"));
   seam.fileAnswers.push_back(std::nullopt);
   EXPECT_TRUE(dialog.show());
-  EXPECT_EQ(dialog.fileName(), "C:\\媒体\\列表.txt");
+  EXPECT_EQ(dialog.fileName(), "C:\\资料\\列表.txt");
   EXPECT_FALSE(dialog.showOpen());
-  EXPECT_EQ(dialog.fileName(), "C:\\媒体\\列表.txt");
+  EXPECT_EQ(dialog.fileName(), "C:\\资料\\列表.txt");
   ASSERT_EQ(seam.calls.size(), 2u);
   EXPECT_EQ(seam.calls[0].dialog, fw::FileDialogRequest::Save);
-  EXPECT_EQ(seam.calls[0].folder, "C:\\媒体");
-  EXPECT_EQ(seam.calls[0].initial, "播放列表.txt");
+  EXPECT_EQ(seam.calls[0].folder, "C:\\资料");
+  EXPECT_EQ(seam.calls[0].initial, "清单.txt");
   EXPECT_EQ(seam.calls[1].dialog, fw::FileDialogRequest::Open);
-  EXPECT_EQ(seam.calls[1].folder, "C:\\媒体");
-  EXPECT_EQ(seam.calls[1].initial, "C:\\媒体\\列表.txt");
+  EXPECT_EQ(seam.calls[1].folder, "C:\\资料");
+  EXPECT_EQ(seam.calls[1].initial, "C:\\资料\\列表.txt");
 }
 
 TEST(Units, MenuItemsKeepCheckMarksAndBuildHiddenTopItemsAsPopUpsOnly) {
   KindsWindow& w = open();
   EXPECT_EQ(GetMenu(w.handle()), nullptr);
-  w.播放.setChecked(true);
-  EXPECT_TRUE(w.播放.checked());
-  HMENU menu = w.操作.buildMenu();
+  w.复制.setChecked(true);
+  EXPECT_TRUE(w.复制.checked());
+  HMENU menu = w.编辑.buildMenu();
   ASSERT_EQ(GetMenuItemCount(menu), 1);
   char text[32] = {};
   GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
-  EXPECT_STREQ(text, "播放(&A)");
+  EXPECT_STREQ(text, "复制(&A)");
   EXPECT_EQ(GetMenuState(menu, 0, MF_BYPOSITION) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
   const UINT command = GetMenuItemID(menu, 0);
   DestroyMenu(menu);
   // The item's command, as the menu posts it when chosen.
   PostMessageA(w.handle(), WM_COMMAND, command, 0);
   support::pumpMessages(20);
-  EXPECT_EQ(events(), (std::vector<std::string>{"menu play"}));
+  EXPECT_EQ(events(), (std::vector<std::string>{"menu copy"}));
 }

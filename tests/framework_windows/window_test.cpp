@@ -1,9 +1,10 @@
 // Windows as a whole: loading, start state, size events, Esc, destruction.
 #include <gtest/gtest.h>
 
-#include "assets/assets.h"
 #include "framework/window.h"
+#include "tests/framework_windows/pictures/pictures.h"
 #include "tests/framework_windows/window_test_support.h"
+#include "tests/support/ui.h"
 #include "tests/support/wait.h"
 
 using wintest::events;
@@ -19,9 +20,9 @@ struct PlainWindow : fw::Window {
                 .onCreated = [] { log("created"); },
                 .onDestroying = [] { log("destroying"); },
                 .onSizeChanged = [] { log("size"); }}) {}
-  fw::PictureButton 关闭图形按钮{this, {.left = 383, .top = 0, .width = 17, .height = 16,
-                                  .picture = assets::smallCloseButton, .onClick = closeFromButton}};
-  fw::ListBox 列表框1{this, {.left = 10, .top = 30, .width = 200, .height = 100}};
+  fw::PictureButton 关闭按钮{this, {.left = 383, .top = 0, .width = 17, .height = 16, .picture = pictures::cross,
+                                    .onClick = closeFromButton}};
+  fw::ListBox 列表框{this, {.left = 10, .top = 30, .width = 200, .height = 100}};
 };
 
 void closeFromButton() {
@@ -33,7 +34,7 @@ struct CentredWindow : fw::Window {
   CentredWindow()
       : Window({.left = 50, .top = 50, .width = 242, .height = 377, .caption = "居中",
                 .opensCentred = true, .escCloses = true, .onDestroying = [] { log("destroying"); }}) {}
-  fw::ListBox 列表框1{this, {.left = 0, .top = 24, .width = 241, .height = 200}};
+  fw::ListBox 列表框{this, {.left = 0, .top = 24, .width = 241, .height = 200}};
 };
 
 struct FramedWindow : fw::Window {
@@ -100,8 +101,8 @@ TEST(WindowLoading, DestroyRunsTheDestroyingEventAndALaterLoadCreatesAgain) {
 
 TEST(WindowLoading, AWindowClosedByItsOwnButtonIsGoneAfterTheClick) {
   ASSERT_TRUE(fw::loadWindow<PlainWindow>());
-  HWND button = fw::openWindow<PlainWindow>()->关闭图形按钮.handle();
-  wintest::click(button, 5, 5);
+  HWND button = fw::openWindow<PlainWindow>()->关闭按钮.handle();
+  support::click(button, 5, 5);
   EXPECT_FALSE(fw::isWindowOpen<PlainWindow>());
   EXPECT_EQ(events(), (std::vector<std::string>{"created", "size", "close clicked", "destroying"}));
   support::pumpMessages(50);
@@ -118,14 +119,14 @@ TEST(WindowLoading, ACentredWindowIgnoresItsLeftAndTopAndEscClosesIt) {
   EXPECT_EQ(window->left(), (GetSystemMetrics(SM_CXSCREEN) - 242) / 2);
   EXPECT_EQ(window->top(), (GetSystemMetrics(SM_CYSCREEN) - 377) / 2);
   // Esc reaches whichever unit has the focus.
-  wintest::send(window->列表框1.handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+  wintest::send(window->列表框.handle(), WM_KEYDOWN, VK_ESCAPE, 1);
   EXPECT_FALSE(fw::isWindowOpen<CentredWindow>());
   EXPECT_EQ(count("destroying"), 1);
 }
 
 TEST(WindowLoading, EscDoesNotCloseAWindowThatDoesNotAskForIt) {
   ASSERT_TRUE(fw::loadWindow<PlainWindow>());
-  wintest::send(fw::openWindow<PlainWindow>()->列表框1.handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+  wintest::send(fw::openWindow<PlainWindow>()->列表框.handle(), WM_KEYDOWN, VK_ESCAPE, 1);
   EXPECT_TRUE(fw::isWindowOpen<PlainWindow>());
 }
 

@@ -15,11 +15,6 @@ void logMouse(const std::string& name, int x, int y, int keys) {
 
 LPARAM point(int x, int y) { return MAKELPARAM(x, y); }
 
-void click(HWND hwnd, int x, int y, WPARAM keys) {
-  SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON | keys, point(x, y));
-  SendMessageA(hwnd, WM_LBUTTONUP, keys, point(x, y));
-}
-
 void send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) { SendMessageA(hwnd, message, wParam, lParam); }
 
 COLORREF pixelAt(HWND hwnd, int x, int y) {

@@ -1,6 +1,7 @@
 #pragma once
 // What the window-layer tests share: a log of the events raised, the messages
-// Windows would send a unit, and a way out of the system's modal loops.
+// Windows would send a unit, and a way out of the system's modal loops. A click
+// is support::click (tests/support/ui.h).
 #include <windows.h>
 
 #include <functional>
@@ -19,8 +20,6 @@ void log(const std::string& event);
 void logMouse(const std::string& name, int x, int y, int keys);
 
 LPARAM point(int x, int y);
-// A left press and release at (x, y) of the unit's window, sent as Windows would.
-void click(HWND hwnd, int x, int y, WPARAM keys = 0);
 void send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
 using support::after;

@@ -2,7 +2,7 @@
 // windows. The test checks that every unit comes up; the child routine
 // `showcase` keeps the window on screen so that it can be looked at:
 //
-//   framework_windows_tests.exe --child=showcase 20000
+//   artwork_tests.exe --child=showcase 20000
 #include <gtest/gtest.h>
 
 #include <string>
