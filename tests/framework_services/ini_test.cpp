@@ -16,7 +16,7 @@ using fw::Text;
 
 class IniTest : public support::TempFolderTest {
  protected:
-  Text settings() const { return temp.file("设置.txt"); }
+  Text settings() const { return temp.file("选项.txt"); }
 };
 
 TEST_F(IniTest, ReadsByTheProfileRules) {
@@ -68,15 +68,15 @@ TEST_F(IniTest, WriteCreatesTheFileAndKeysWithGbkNames) {
 }
 
 TEST_F(IniTest, AWriteThatCannotHappenReportsFailure) {
-  EXPECT_FALSE(fw::iniWrite(temp.file("missing\\设置.txt"), "设置", "循环模式", "1"));
+  EXPECT_FALSE(fw::iniWrite(temp.file("missing\\选项.txt"), "选项", "排列方式", "1"));
 }
 
 TEST_F(IniTest, LongValuesAreCutToTheBuffer) {
   const Text longValue(12000, 'v');
-  ASSERT_TRUE(support::writeFile(settings(), "[设置]\r\n音频输出设备=" + longValue + "\r\n"));
+  ASSERT_TRUE(support::writeFile(settings(), "[选项]\r\n打印机=" + longValue + "\r\n"));
   EXPECT_EQ(fw::iniRead(settings(), "选项", "打印机", ""), Text(10239, 'v'));
   const Text fits(10239, 'w');
-  ASSERT_TRUE(support::writeFile(settings(), "[设置]\r\n音频输出设备=" + fits + "\r\n"));
+  ASSERT_TRUE(support::writeFile(settings(), "[选项]\r\n打印机=" + fits + "\r\n"));
   EXPECT_EQ(fw::iniRead(settings(), "选项", "打印机", ""), fits);
 }
 

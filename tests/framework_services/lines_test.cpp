@@ -86,18 +86,18 @@ TEST(MemoryFile, ReadsWrittenTextByTheSameRules) {
 using InputFileTest = support::TempFolderTest;
 
 TEST_F(InputFileTest, ReadsAFileThatAnotherHandleIsWriting) {
-  const std::string path = temp.file("设置.txt");
+  const std::string path = temp.file("选项.txt");
   HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(writer, INVALID_HANDLE_VALUE);
-  const char text[] = "[DLNA跳过音乐类型]\r\n.ape\n.flac";
+  const char text[] = "[忽略类型]\r\n.bak\n.tmp";
   DWORD written = 0;
   WriteFile(writer, text, sizeof text - 1, &written, nullptr);
 
   fw::InputFile file;
   ASSERT_TRUE(file.open(path));
   EXPECT_TRUE(file.isOpen());
-  EXPECT_EQ(readAllLines(file), (TextArray{"[DLNA跳过音乐类型]", ".ape", ".flac"}));
+  EXPECT_EQ(readAllLines(file), (TextArray{"[忽略类型]", ".bak", ".tmp"}));
   // While it is open, others may still write the file.
   HANDLE second = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -43,7 +43,7 @@ TEST(ModalSeam, ScriptedAnswersAndWhatWasShown) {
   EXPECT_EQ(seam.calls[0].flags, 0u);
   EXPECT_EQ(seam.calls[1].caption, "注册");
   EXPECT_EQ(seam.calls[1].flags, 36u);
-  EXPECT_EQ(seam.calls[2].caption, "打开多媒体文件");
+  EXPECT_EQ(seam.calls[2].caption, "打开网页");
   EXPECT_EQ(seam.calls[4].text, "选择文件夹");
 }
 
