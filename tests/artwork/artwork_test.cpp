@@ -8,6 +8,7 @@
 #include "assets/assets.h"
 #include "framework/picture.h"
 #include "framework/tray.h"
+#include "tests/support/pictures.h"
 
 namespace {
 
@@ -49,11 +50,7 @@ TEST(Artwork, EveryPictureDecodesInItsFormatToItsSize) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(fw::pictureFormat(c.bytes), c.format);
-    const fw::Picture picture = fw::Picture::decode(c.bytes);
-    ASSERT_FALSE(picture.empty());
-    EXPECT_EQ(picture.width(), c.width);
-    EXPECT_EQ(picture.height(), c.height);
+    support::expectPicture(c.bytes, c.format, c.width, c.height);
   }
 }
 

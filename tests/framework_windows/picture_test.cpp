@@ -7,6 +7,7 @@
 #include "framework/window.h"
 #include "tests/framework_windows/pictures/pictures.h"
 #include "tests/framework_windows/window_test_support.h"
+#include "tests/support/pictures.h"
 
 using wintest::events;
 using wintest::log;
@@ -69,15 +70,7 @@ TEST(Pictures, EveryFormatDecodesToItsSizeAs32BitBitmaps) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(fw::pictureFormat(c.bytes), c.format);
-    const fw::Picture picture = fw::Picture::decode(c.bytes);
-    ASSERT_FALSE(picture.empty());
-    EXPECT_EQ(picture.width(), c.width);
-    EXPECT_EQ(picture.height(), c.height);
-    BITMAP info{};
-    GetObjectA(picture.bitmap(), sizeof info, &info);
-    EXPECT_EQ(info.bmBitsPixel, 32);
-    EXPECT_EQ(info.bmWidth, c.width);
+    support::expectPicture(c.bytes, c.format, c.width, c.height);
   }
 }
 
