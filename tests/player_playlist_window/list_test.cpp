@@ -149,7 +149,9 @@ TEST_F(PlaylistWindowList, DeleteRemovesTheSelectedLinesEntriesAndTheNextTickSho
 }
 
 TEST_F(PlaylistWindowList, DeletingEveryEntryEmptiesTheListAtOnceAndKeepsTheLabel) {
-  setPlaylist({"a.avi", "b.mp4", "c.avi"});
+  // The middle entry ends in a lone lead byte, which a list line cannot show
+  // as it is: it goes all the same.
+  setPlaylist({"a.avi", "b\x81", "c.avi"});
   ASSERT_TRUE(openFromMenu());
   clickLine(0);
   clickLine(2, MK_SHIFT);

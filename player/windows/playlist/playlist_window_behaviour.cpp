@@ -39,8 +39,9 @@ void fillList(Keep keep) {
 }
 
 // Removes the entries of the selected lines from the playlist. A line whose
-// entry index no longer names the same text in the playlist (it changed since
-// the last refresh) removes nothing, rather than someone else's entry.
+// entry index no longer names the same text in the playlist as in the copy
+// (the playlist changed since the last refresh) removes nothing, rather than
+// someone else's entry.
 void deleteSelectedEntries() {
   fw::ListBox& list = window().列表框1;
   const std::vector<int> lines = list.selectedLines();
@@ -49,7 +50,9 @@ void deleteSelectedEntries() {
   for (int line : lines) {
     const int index = list.itemValue(line);
     const fw::Text* entry = playlistEntry(index);
-    if (entry != nullptr && *entry == list.itemText(line)) doomed[static_cast<std::size_t>(index) - 1] = true;
+    const bool shownStillThere = entry != nullptr && static_cast<std::size_t>(index) <= playlistCopy.size() &&
+                                 *entry == playlistCopy[static_cast<std::size_t>(index) - 1];
+    if (shownStillThere) doomed[static_cast<std::size_t>(index) - 1] = true;
   }
   // One pass, however many lines were selected.
   std::size_t kept = 0;
