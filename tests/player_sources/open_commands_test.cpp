@@ -148,6 +148,25 @@ TEST_F(OpenCommands, AChosenFolderGivesEveryFileOfItsTreeAndTheFirstPlays) {
   SetFileAttributesA(temp.file("F\\Sub\\隐藏.mp3").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+TEST_F(OpenCommands, AFoldersOwnFilesComeBeforeThoseOfItsSubfolders) {
+  // a.mp3, Sub and b.mp3 in F, c.mp3 in Sub: the listing's four lines give
+  // three entries, Sub's line dropping out.
+  const Text f = folder("F");
+  folder("F\\Sub");
+  makeFile("F\\a.mp3");
+  makeFile("F\\Sub\\c.mp3");
+  makeFile("F\\b.mp3");
+  fw::TextArray expected = filesIn(f);
+  expected.push_back(f + "\\Sub\\c.mp3");
+  ASSERT_EQ(expected.size(), 3u);
+  seam.folderAnswers.push_back(f);
+
+  choose(window().打开文件夹);
+
+  EXPECT_EQ(player::playlist, expected);
+  EXPECT_EQ(opened(), std::vector<std::string>{expected[0]});
+}
+
 TEST_F(OpenCommands, AFolderWithoutFilesEmptiesThePlaylistAndWhatPlaysGoesOn) {
   const Text f = folder("空");
   folder("空\\子目录");
