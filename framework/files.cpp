@@ -148,6 +148,18 @@ bool writeWholeFile(const Text& path, const Bytes& bytes) {
   return ok;
 }
 
+bool replaceWholeFile(const Text& path, const Bytes& bytes) {
+  // Named after this process, so two writers never share the file beside it.
+  const Text beside = path + "." + intToText(GetCurrentProcessId()) + ".new";
+  if (!writeWholeFile(beside, bytes)) {
+    DeleteFileA(beside.c_str());
+    return false;
+  }
+  if (MoveFileExA(beside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+  DeleteFileA(beside.c_str());
+  return false;
+}
+
 bool readWholeFile(const Text& path, Bytes& bytes) {
   bytes.clear();
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

@@ -58,6 +58,10 @@ class MemoryFile : public LineReader {
 
 // Creates or replaces the whole file. False when it cannot be written.
 bool writeWholeFile(const Text& path, const Bytes& bytes);
+// Like writeWholeFile, but readers never see a half-written file: the bytes go
+// to a file beside it first, which then replaces it in one step. False when
+// either step failed (the old file, if any, is then left as it was).
+bool replaceWholeFile(const Text& path, const Bytes& bytes);
 // The whole file, or nothing when it cannot be read.
 bool readWholeFile(const Text& path, Bytes& bytes);
 

@@ -35,6 +35,11 @@ inline constinit Routine<BOOL WINAPI(HANDLE, LPFILETIME, LPFILETIME, LPFILETIME,
 inline constinit Routine<BOOL WINAPI(HANDLE)> CloseHandle{kKernel32, "CloseHandle"};
 inline constinit Routine<LRESULT WINAPI(HWND, UINT, WPARAM, LPARAM)> SendMessageA{kUser32,
                                                                                   "SendMessageA"};
+// Whose window a handle names, and of what kind: a handle read from a file
+// that any program of the user can write is checked before anything is sent.
+inline constinit Routine<DWORD WINAPI(HWND, LPDWORD)> GetWindowThreadProcessId{
+    kUser32, "GetWindowThreadProcessId"};
+inline constinit Routine<int WINAPI(HWND, LPSTR, int)> GetClassNameA{kUser32, "GetClassNameA"};
 
 // Keeping the display on.
 inline constinit Routine<EXECUTION_STATE WINAPI(EXECUTION_STATE)> SetThreadExecutionState{

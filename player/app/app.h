@@ -21,18 +21,18 @@ inline constexpr char kLogoFileName[] = "Quorle播放器.BMP";
 // loop ends.
 int programEntry();
 
-// constructGlobals, before any window exists.
+// constructGlobals then initDropStorage, before any window exists.
 void initGlobals();
-// destructGlobals; the framework's exit routine.
+// destructGlobals then freeDropStorage; the framework's exit routine.
 void cleanupGlobals();
-// Builds playerEngine and gives every other global of the player its start
+// Builds playerEngine and dropReceiver and gives every other global of the player its start
 // value (0, false, the empty text or list), so that whatever ran before in the
 // process leaves nothing behind.
 void constructGlobals();
 // The globals of this room (engine readiness, settings path, logo, the
 // settings read at start-up) back to their start values.
 void resetAppState();
-// Finalises and frees playerEngine and releases every text and list.
+// Finalises and frees playerEngine and dropReceiver and releases every text and list.
 void destructGlobals();
 
 // The main window's created event: settings path, hand-over, engine and
@@ -44,6 +44,12 @@ void startPlayer();
 void initEngineAndSettings();
 // Asks the system to keep the display on until the process ends.
 void keepDisplayAwake();
+
+// The receiving side of the hand-over, one step of each drop-timer tick: every
+// text later instances put in 接收文本列表框 before the step, in list order,
+// without its CR LF, goes to the end of the playlist. Nothing plays and
+// currentIndex stays; an open playlist window is not asked to refresh.
+void receiveHandedOverPaths();
 
 // Saves the last playback, closes the medium, removes the tray icon in tray
 // mode and ends the process with exit code 0. Never returns (under a test seam it returns once the end

@@ -69,12 +69,19 @@ int programEntry() {
   return 0;
 }
 
-void initGlobals() { constructGlobals(); }
+void initGlobals() {
+  constructGlobals();
+  initDropStorage();
+}
 
-void cleanupGlobals() { destructGlobals(); }
+void cleanupGlobals() {
+  destructGlobals();
+  freeDropStorage();
+}
 
 void constructGlobals() {
   playerEngine = new PlayerEngine();
+  dropReceiver = new DropReceiver();
   resetAppState();
   resetPlaybackState();
   resetPlaylistWindowState();
@@ -86,6 +93,11 @@ void destructGlobals() {
     playerEngine->finalizeEngineObject();
     delete playerEngine;
     playerEngine = nullptr;
+  }
+  if (dropReceiver != nullptr) {
+    dropReceiver->finalizeDropReceiver();
+    delete dropReceiver;
+    dropReceiver = nullptr;
   }
   for (fw::TextArray* list : {&playlist, &dlnaSkipTypes, &dlnaConvertTypes, &playlistCopy}) {
     fw::TextArray().swap(*list);
@@ -99,7 +111,8 @@ void destructGlobals() {
 
 void startPlayer() {
   settingsPath = fw::currentDirectory() + "\\" + kSettingsFileName;
-  handOffToRunningInstance();
+  // A later instance that handed its path over has ended here.
+  if (!handOffToRunningInstance()) return;
   logoPicture = mainWindow().图片框1.pictureBytes();
   initEngineAndSettings();
   keepDisplayAwake();
@@ -139,6 +152,10 @@ void initEngineAndSettings() {
   window.setWidth(playerWidth);
   window.setHeight(playerHeight);
   loadLoopMode();
+  // Drops, and the paths later instances hand over, are taken on the drop
+  // timer, which runs only when the video window took the drop target.
+  if (dropReceiver->attachDropTarget(playerEngine->getWindow()) == 1)
+    window.拖放组件时钟.setInterval(kDropTimerInterval);
 }
 
 void keepDisplayAwake() { fw::win::SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED); }

@@ -6,6 +6,7 @@
 #include "player/playback/playback.h"
 #include "player/sources/sources.h"
 #include "player/windows/main/main_window_behaviour.h"
+#include "tests/support/instance_event.h"
 #include "tests/support/ui.h"
 #include "tests/support/wait.h"
 
@@ -72,6 +73,7 @@ void restoreSystemRoutines() {
 }
 
 void RoadTest::SetUp() {
+  support::keepInstanceEventToThisProcess();
   standin::resetConfig();
   standin::useManualClock(true);
   player::initGlobals();

@@ -5,6 +5,7 @@
 #include "player/app/settings.h"
 #include "player/playback/playback.h"
 #include "tests/support/child.h"
+#include "tests/support/instance_event.h"
 #include "tests/support/wait.h"
 
 namespace spine {
@@ -35,6 +36,7 @@ void setPlayerArguments(const std::string& arguments) {
 }
 
 PlayerTest::PlayerTest() {
+  support::keepInstanceEventToThisProcess();
   standin::resetConfig();
   standin::clearJournal();
   setPlayerArguments("");

@@ -11,6 +11,7 @@
 #include "player/app/settings.h"
 #include "tests/player_spine/player_fixture.h"
 #include "tests/support/child.h"
+#include "tests/support/instance_event.h"
 #include "tests/support/wait.h"
 
 namespace spine {
@@ -21,6 +22,7 @@ namespace {
 QUORLE_CHILD(play_then_close) {
   support::ScriptedSeam seam;
   seam.realExit = true;
+  support::keepInstanceEventToThisProcess();
   setPlayerArguments("\"" + arguments.at(0) + "\"");
   player::initGlobals();
   fw::setExitRoutine(player::cleanupGlobals);
