@@ -87,6 +87,9 @@ PlayerProgram::PlayerProgram(const std::string& builtProgram, const std::string&
                       (folder + "\\APlayerCaller.dll").c_str(), FALSE);
 }
 
+PlayerProgram::PlayerProgram(const std::string& existingCopy)
+    : path_(existingCopy), copied_(GetFileAttributesA(existingCopy.c_str()) != INVALID_FILE_ATTRIBUTES) {}
+
 PlayerProgram::~PlayerProgram() {
   if (process_.hProcess == nullptr) return;
   if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) {

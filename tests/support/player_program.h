@@ -27,6 +27,9 @@ class PlayerProgram {
  public:
   // Copies the built program and APlayerCaller.dll into `folder`.
   PlayerProgram(const std::string& builtProgram, const std::string& folder);
+  // A further start of a copy that already exists (another's path()): a copy
+  // that runs cannot be copied over.
+  explicit PlayerProgram(const std::string& existingCopy);
   // Ends the process if it still runs.
   ~PlayerProgram();
   PlayerProgram(const PlayerProgram&) = delete;
@@ -34,6 +37,8 @@ class PlayerProgram {
 
   // True when the copies were made.
   bool copied() const { return copied_; }
+  // The copy's full path.
+  const std::string& path() const { return path_; }
   // Starts the copy in `currentDirectory`, the arguments after its quoted
   // path, the engine's journal going to `journal`. False when it did not start.
   bool start(const std::string& arguments, const std::string& journal,

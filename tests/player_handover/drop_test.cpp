@@ -1,0 +1,151 @@
+// Files and folders dropped on the engine's video window, as the shell drops
+// them (a DROPFILES block posted with WM_DROPFILES), and paths put in the
+// receiving list by later starts: both taken by the drop timer.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "framework/windows_routines.h"
+#include "player/app/app.h"
+#include "player/playback/playback.h"
+#include "player/sources/sources.h"
+#include "player/windows/playlist/playlist_window.h"
+#include "tests/player_handover/instance_fixture.h"
+#include "tests/player_spine/player_fixture.h"
+
+namespace handover {
+namespace {
+
+// The block the shell hands over; DragFinish frees it.
+HGLOBAL dropFilesBlock(const std::vector<std::string>& names) {
+  std::size_t size = sizeof(DROPFILES) + 1;
+  for (const std::string& name : names) size += name.size() + 1;
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+  auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = FALSE;
+  char* at = reinterpret_cast<char*>(header) + sizeof(DROPFILES);
+  for (const std::string& name : names) {
+    std::memcpy(at, name.data(), name.size());
+    at += name.size() + 1;
+  }
+  GlobalUnlock(memory);
+  return memory;
+}
+
+std::vector<std::string> opened() {
+  std::vector<std::string> paths;
+  for (const standin::JournalLine& call : spine::journalCalls("APlayer_OpenA")) paths.push_back(call.at(2));
+  return paths;
+}
+
+class Drop : public spine::PlayerTest {
+ protected:
+  void drop(const std::vector<std::string>& names) {
+    PostMessageA(player::playerEngine->getWindow(), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(dropFilesBlock(names)), 0);
+  }
+  // Drops, then lets the drop timer take it.
+  void dropAndTake(const std::vector<std::string>& names) {
+    player::playlistChanged = 0;
+    drop(names);
+    ASSERT_TRUE(support::waitUntil([] { return player::playlistChanged == 1; }, 3000));
+    support::pumpMessages(50);
+  }
+  std::string makeFolder(const std::string& name, const std::vector<std::string>& files) {
+    const std::string folder = temp.file(name);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    for (const std::string& file : files) makeFile(name + "\\" + file);
+    return folder;
+  }
+};
+
+TEST_F(Drop, OverwriteAndOneEntryRulesDecideThePlaylistAndWhatPlays) {
+  const std::string p1 = makeFile("p1.mp3"), p2 = makeFile("p2.mp3");
+  const std::string f1 = makeFile("f1.mp3"), f2 = makeFile("f2.mp3");
+  const std::string full = makeFolder("full", {"x.mp3"});
+  const std::string empty = makeFolder("empty", {});
+  const struct {
+    const char* what;
+    const char* overwrite;
+    std::vector<std::string> before;   // the playlist file; its first entry plays
+    std::vector<std::string> dropped;
+    std::vector<std::string> after;
+    std::vector<std::string> played;   // opened because of the drop
+  } cases[] = {
+      {"one file onto an empty playlist", "假", {}, {f1}, {f1}, {f1}},
+      {"two files onto an empty playlist", "假", {}, {f1, f2}, {f1, f2}, {}},
+      {"appended while one plays", "假", {p1, p2}, {f1}, {p1, p2, f1}, {}},
+      {"an empty folder onto one entry", "假", {p1}, {empty}, {p1}, {p1}},
+      {"a folder, then a file", "假", {p1, p2}, {full, f1}, {p1, p2, full + "\\x.mp3", f1}, {}},
+      {"overwrite: a file and a folder", "真", {p1, p2}, {f1, full}, {f1, full + "\\x.mp3"}, {f1}},
+      {"overwrite: an empty folder", "真", {p1}, {empty}, {}, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    writeSettings(std::string("[设置]\r\n拖放时覆盖播放列表=") + c.overwrite + "\r\n");
+    std::string list;
+    for (const std::string& entry : c.before) list += entry + "\r\n";
+    ASSERT_TRUE(support::writeFile(temp.file("播放列表.txt"), list));
+    startPlayer();
+    ASSERT_EQ(window().拖放组件时钟.interval(), 200);
+    const std::size_t openedBefore = opened().size();
+
+    dropAndTake(c.dropped);
+    EXPECT_EQ(player::playlist, fw::TextArray(c.after.begin(), c.after.end()));
+    const std::vector<std::string> all = opened();
+    EXPECT_EQ(std::vector<std::string>(all.begin() + openedBefore, all.end()), c.played);
+    EXPECT_EQ(player::currentIndex, c.played.empty() && c.before.empty() ? 0 : 1);
+    EXPECT_EQ(window().拖放组件时钟.interval(), 200) << "the timer runs again after the tick";
+    endPlayer();
+  }
+}
+
+TEST_F(Drop, OfTwoDropsBeforeATickOnlyTheSecondArrives) {
+  const std::string f1 = makeFile("f1.mp3"), f2 = makeFile("f2.mp3"), f3 = makeFile("f3.mp3");
+  startPlayer();
+  drop({f1});
+  dropAndTake({f2, f3});
+  EXPECT_EQ(player::playlist, (fw::TextArray{f2, f3}));
+}
+
+TEST_F(Drop, ANameLongerThan259BytesKeepsItsFirst259) {
+  startPlayer();
+  window().拖放组件时钟.setInterval(0);   // the drop stays waiting
+  const std::string name = "C:\\" + std::string(300, 'n') + ".mp3";
+  drop({name});
+  ASSERT_TRUE(support::waitUntil([] { return player::dropPending == 1; }));
+  EXPECT_EQ(player::droppedFiles, fw::TextArray{name.substr(0, 259)});
+}
+
+TEST_F(Drop, PathsInTheReceivingListAreAppendedInOrderWithoutPlaying) {
+  const std::string p1 = makeFile("p1.mp3");
+  spine::setPlayerArguments(inQuotes(p1));
+  startPlayer();
+  player::playlistChanged = 0;
+  const HWND list = window().接收文本列表框.handle();
+  for (const char* text : {"C:\\a.mp3\r\n", "\r\n", "C:\\b c.mp3\r\n"})
+    SendMessageA(list, LB_ADDSTRING, 1, reinterpret_cast<LPARAM>(text));
+  ASSERT_TRUE(support::waitUntil([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == 0; }, 3000));
+
+  EXPECT_EQ(player::playlist, (fw::TextArray{p1, "C:\\a.mp3", "", "C:\\b c.mp3"}));
+  EXPECT_EQ(player::currentIndex, 1);
+  EXPECT_EQ(opened(), std::vector<std::string>{p1});
+  EXPECT_EQ(player::playlistChanged, 0) << "an open playlist window is not asked to refresh";
+}
+
+LONG_PTR WINAPI refusedWindowProcedure(HWND, int, LONG_PTR) { return 0; }
+
+TEST_F(Drop, WhenTheVideoWindowCannotTakeDropsTheTimerStaysStopped) {
+  fw::win::SetWindowLongA.replaceForTests(refusedWindowProcedure);
+  startPlayer();
+  fw::win::SetWindowLongA.replaceForTests(nullptr);
+  EXPECT_NE(player::engineReady, 0);
+  EXPECT_EQ(window().拖放组件时钟.interval(), 0);
+}
+
+}  // namespace
+}  // namespace handover

@@ -1,0 +1,255 @@
+// Starts of the shipped player meeting a running one: a later start within the
+// limit hands its path over and ends; every other one runs as a player of its
+// own. The first instance is watched from outside: its journal and its next
+// button.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+
+#include "player/app/hand_over.h"
+#include "tests/player_handover/instance_fixture.h"
+#include "tests/support/child.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/wait.h"
+
+namespace handover {
+namespace {
+
+QUORLE_CHILD(end_at_once) { return 0; }
+
+// prefix, n, suffix (joined without the temporaries GCC 12 warns about).
+std::string numbered(const char* prefix, int n, const char* suffix) {
+  std::string text = prefix;
+  text += std::to_string(n);
+  text += suffix;
+  return text;
+}
+
+const std::string kMissingHint = " 不存在或者无权访问！";
+const std::string kLastHint = " 已经是最后一个文件了！";
+
+class HandOver : public support::TempFolderTest {
+ protected:
+  // A folder for the copy of the program, with its settings: a limit that
+  // covers every start of a test.
+  std::string programFolder(const std::string& limit = "600000") {
+    const std::string folder = temp.file("program");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    EXPECT_TRUE(support::writeFile(folder + "\\设置.txt", "[设置]\r\n限定运行时间=" + limit + "\r\n"));
+    return folder;
+  }
+  std::string media(const std::string& name) {
+    const std::string path = temp.file(name);
+    EXPECT_TRUE(support::writeFile(path, ""));
+    return path;
+  }
+  // A player of its own: its main window came and it opened `path`.
+  static bool runsOnItsOwn(support::PlayerProgram& later, const std::string& journal,
+                           const std::string& path) {
+    if (later.mainWindow(15000) == nullptr) return false;
+    return support::waitUntil([&] {
+      const std::vector<std::string> events = journalEvents(journal);
+      return std::find(events.begin(), events.end(), "open " + path) != events.end();
+    }, 15000);
+  }
+};
+
+TEST_F(HandOver, TheFirstInstancePublishesItsProcessAndReceivingListReplacingAnOldFile) {
+  ASSERT_TRUE(support::writeFile(handOverFilePath(), "123456789\r\n987654321\r\nleft over"));
+  const std::string a = media("a.mp3");
+  FirstInstance first(programFolder(), inQuotes(a), a);
+  ASSERT_NE(first.main, nullptr);
+
+  const std::string bytes = support::readFile(handOverFilePath());
+  const std::size_t lineEnd = bytes.find("\r\n");
+  ASSERT_NE(lineEnd, std::string::npos) << bytes;
+  EXPECT_EQ(bytes.substr(0, lineEnd), std::to_string(first.program.processId()));
+  const std::string handle = bytes.substr(lineEnd + 2);
+  ASSERT_FALSE(handle.empty());
+  EXPECT_EQ(handle.find_first_not_of("-0123456789"), std::string::npos) << "nothing after the number";
+  const HWND list = reinterpret_cast<HWND>(static_cast<intptr_t>(std::stol(handle)));
+  DWORD owner = 0;
+  GetWindowThreadProcessId(list, &owner);
+  EXPECT_EQ(owner, first.program.processId());
+  char className[32] = {};
+  GetClassNameA(list, className, sizeof className);
+  EXPECT_STREQ(className, "ListBox");
+  EXPECT_FALSE(IsWindowVisible(list));
+
+  // Written beside it and moved over it: nothing else is left in the folder.
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((handOverFilePath() + ".*.new").c_str(), &found);
+  EXPECT_EQ(search, INVALID_HANDLE_VALUE) << found.cFileName;
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
+TEST_F(HandOver, ALaterStartWithinTheLimitHandsItsPathOverAndEnds) {
+  const std::string folder = programFolder();
+  const std::string a = media("a.mp3");
+  FirstInstance first(folder, inQuotes(a), a);
+  ASSERT_NE(first.main, nullptr);
+  // Unquoted, the space cuts the path in two; it arrives whole.
+  CreateDirectoryA(temp.file("my clips").c_str(), nullptr);
+  const std::string b = media("my clips\\b.mp3");
+
+  support::PlayerProgram later(first.program.path());
+  ASSERT_TRUE(later.start(b, temp.file("later-journal.txt")));
+  EXPECT_EQ(later.waitForExit(), 0);
+  EXPECT_FALSE(support::readFile(temp.file("later-journal.txt")).size() > 0)
+      << "the later start created an engine";
+
+  // Appended on the next tick, without playing.
+  support::pumpMessages(600);
+  EXPECT_EQ(journalEvents(first.journal), (std::vector<std::string>{"open " + a}));
+  EXPECT_EQ(pressNext(first.main, first.journal), "open " + b);
+  EXPECT_EQ(pressNext(first.main, first.journal), "hint " + b + kLastHint);
+}
+
+TEST_F(HandOver, ALaterStartWithoutArgumentsHandsOverAnEmptyEntry) {
+  const std::string a = media("a.mp3");
+  FirstInstance first(programFolder(), inQuotes(a), a);
+  ASSERT_NE(first.main, nullptr);
+
+  support::PlayerProgram later(first.program.path());
+  ASSERT_TRUE(later.start("", temp.file("later-journal.txt")));
+  EXPECT_EQ(later.waitForExit(), 0);
+  support::pumpMessages(600);
+  // Entry 2 is the empty text: no file of that name.
+  EXPECT_EQ(pressNext(first.main, first.journal), "hint " + kMissingHint);
+}
+
+TEST_F(HandOver, ALaterStartPastTheLimitRunsOnItsOwn) {
+  const std::string a = media("a.mp3");
+  // A limit of 0: no later start is within it.
+  FirstInstance first(programFolder("0"), inQuotes(a), a);
+  ASSERT_NE(first.main, nullptr);
+
+  const std::string b = media("b.mp3");
+  support::PlayerProgram later(first.program.path());
+  const std::string journal = temp.file("later-journal.txt");
+  ASSERT_TRUE(later.start(inQuotes(b), journal));
+  EXPECT_TRUE(runsOnItsOwn(later, journal, b));
+  EXPECT_EQ(pressNext(first.main, first.journal), "hint " + a + kLastHint);
+}
+
+// A file that names a window any program could have put there, or one whose
+// handle the system has given to something else, receives nothing: the later
+// start runs as a player of its own, and reads the file without keeping it.
+TEST_F(HandOver, AHandleThatIsNotAListBoxOfTheNamedProcessReceivesNothing) {
+  const std::string a = media("a.mp3");
+  FirstInstance first(programFolder(), inQuotes(a), a);
+  ASSERT_NE(first.main, nullptr);
+  const std::string firstId = std::to_string(first.program.processId());
+  // A list box of this process: not the process the file names.
+  HWND foreign = CreateWindowExA(0, "LISTBOX", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(foreign, nullptr);
+  const struct {
+    const char* what;
+    HWND window;
+  } cases[] = {
+      {"another process's list box", foreign},
+      {"the named process's main window", first.main},
+  };
+  int run = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(support::writeFile(
+        handOverFilePath(),
+        firstId + "\r\n" + std::to_string(static_cast<long>(reinterpret_cast<intptr_t>(c.window)))));
+    const std::string b = media(numbered("b", run, ".mp3"));
+    const std::string journal = temp.file(numbered("later-journal", run++, ".txt"));
+    support::PlayerProgram later(first.program.path());
+    ASSERT_TRUE(later.start(inQuotes(b), journal));
+    EXPECT_TRUE(runsOnItsOwn(later, journal, b));
+    EXPECT_EQ(SendMessageA(foreign, LB_GETCOUNT, 0, 0), 0);
+    EXPECT_TRUE(DeleteFileA(handOverFilePath().c_str())) << "the later start keeps the file open";
+  }
+  DestroyWindow(foreign);
+  EXPECT_EQ(pressNext(first.main, first.journal), "hint " + a + kLastHint);
+}
+
+// The event outlives the first instance while another player runs: the file
+// then names a process that is gone, or there is none. Either way the start
+// runs on its own.
+TEST_F(HandOver, WithTheEventHeldAStaleOrMissingFileLeavesTheStartOnItsOwn) {
+  HANDLE event = CreateEventA(nullptr, FALSE, FALSE, player::kInstanceEventName);
+  ASSERT_NE(event, nullptr);
+  ASSERT_NE(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS)) << "another player runs";
+  HWND list = CreateWindowExA(0, "LISTBOX", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION ended{};
+  std::string commandLine = support::childCommandLine("end_at_once");
+  ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             nullptr, &startup, &ended));
+  WaitForSingleObject(ended.hProcess, 10000);
+  CloseHandle(ended.hThread);
+  CloseHandle(ended.hProcess);
+
+  support::PlayerProgram copy(QUORLE_PLAYER_EXE, programFolder());
+  ASSERT_TRUE(copy.copied());
+  const struct {
+    const char* what;
+    bool file;
+  } cases[] = {{"a file naming an ended process", true}, {"no file", false}};
+  int run = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    DeleteFileA(handOverFilePath().c_str());
+    if (c.file) {
+      ASSERT_TRUE(support::writeFile(
+          handOverFilePath(), std::to_string(ended.dwProcessId) + "\r\n" +
+                                  std::to_string(static_cast<long>(reinterpret_cast<intptr_t>(list)))));
+    }
+    const std::string b = media(numbered("b", run, ".mp3"));
+    const std::string journal = temp.file(numbered("later-journal", run++, ".txt"));
+    support::PlayerProgram later(copy.path());
+    ASSERT_TRUE(later.start(inQuotes(b), journal));
+    EXPECT_TRUE(runsOnItsOwn(later, journal, b));
+    EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 0);
+    // Only a first instance writes the file.
+    EXPECT_EQ(GetFileAttributesA(handOverFilePath().c_str()) != INVALID_FILE_ATTRIBUTES, c.file);
+  }
+  DestroyWindow(list);
+  CloseHandle(event);
+}
+
+TEST_F(HandOver, ABurstOfTwentyLaterStartsAllArriveOnceInOneWindow) {
+  const std::string a = media("a.mp3");
+  FirstInstance first(programFolder(), inQuotes(a), a);
+  ASSERT_NE(first.main, nullptr);
+
+  constexpr int kStarts = 20;
+  std::vector<std::unique_ptr<support::PlayerProgram>> later;
+  std::set<std::string> sent;
+  for (int i = 0; i < kStarts; ++i) {
+    const std::string path = media(numbered("burst", i, ".mp3"));
+    sent.insert("open " + path);
+    later.push_back(std::make_unique<support::PlayerProgram>(first.program.path()));
+    ASSERT_TRUE(later.back()->start(inQuotes(path), temp.file("burst-journal.txt")));
+  }
+  for (int i = 0; i < kStarts; ++i) EXPECT_EQ(later[i]->waitForExit(30000), 0) << "start " << i;
+  EXPECT_EQ(support::readFile(temp.file("burst-journal.txt")), "") << "a later start created an engine";
+
+  // Through the whole playlist: each path once, then the end.
+  support::pumpMessages(600);
+  std::multiset<std::string> arrived;
+  std::string event;
+  for (int i = 0; i <= kStarts; ++i) {
+    event = pressNext(first.main, first.journal);
+    if (event.rfind("hint ", 0) == 0) break;
+    arrived.insert(event);
+  }
+  EXPECT_EQ(arrived, std::multiset<std::string>(sent.begin(), sent.end()));
+  EXPECT_NE(event.find(kLastHint), std::string::npos) << event;
+}
+
+}  // namespace
+}  // namespace handover
