@@ -10,6 +10,7 @@
 #include "player/windows/main/main_window_behaviour.h"
 #include "player/playback/progress.h"
 #include "tests/player_road/road_test.h"
+#include "tests/support/ui.h"
 #include "tests/support/wait.h"
 
 namespace road {
@@ -102,7 +103,7 @@ TEST_F(ProgressTest, TypedPositionForms) {
     settle();
     clearJournal();
 
-    choose(window().手动定位);
+    support::chooseMenuItem(window().手动定位);
 
     EXPECT_EQ(calls("APlayer_Pause").size(), 1u) << k.typed;
     EXPECT_TRUE(calls("APlayer_Play").empty()) << k.typed;

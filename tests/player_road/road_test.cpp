@@ -8,7 +8,6 @@
 #include "player/windows/main/main_window_behaviour.h"
 #include "tests/support/instance_event.h"
 #include "tests/support/ui.h"
-#include "tests/support/wait.h"
 
 namespace road {
 namespace {
@@ -94,11 +93,6 @@ void RoadTest::SetUp() {
 }
 
 void RoadTest::TearDown() { restoreSystemRoutines(); }
-
-void RoadTest::choose(const fw::MenuItem& item) {
-  PostMessageA(window().handle(), WM_COMMAND, static_cast<WPARAM>(item.command()), 0);
-  support::pumpMessages(0);
-}
 
 std::string RoadTest::file(const std::string& name, const std::string& bytes) {
   std::string path = temp.file(name);

@@ -54,9 +54,6 @@ class RoadTest : public support::TempFolderTest {
   // reports up to playing; fails unless the engine then plays. Use it as
   // ASSERT_TRUE(playIndex(1)).
   ::testing::AssertionResult playIndex(int index);
-  // Chooses the menu item as its menu does: its command to the main window,
-  // then the messages that causes.
-  void choose(const fw::MenuItem& item);
   // Delivers what the engine has queued, and what that causes.
   void settle() { standin::deliverPending(engineHandle); }
 
