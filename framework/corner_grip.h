@@ -6,10 +6,10 @@
 // handler, which then sees the press, hands it to the system's own resize.
 //
 //   void onBarMouseMove(int x, int y, int) {
-//     fw::updateMoveModeOverGrip(w.底部图片框, x, y, fw::AwayFromGrip::MoveOn);
+//     fw::updateMoveModeOverGrip(w.bar, x, y, fw::AwayFromGrip::MoveOn);
 //   }
 //   void onBarLeftDown(int x, int y, int) {
-//     if (fw::inCornerGrip(w.底部图片框, x, y)) fw::resizeFromBottomRight(w);
+//     if (fw::inCornerGrip(w.bar, x, y)) fw::resizeFromBottomRight(w);
 //   }
 #include "framework/window.h"
 
