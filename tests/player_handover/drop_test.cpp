@@ -139,12 +139,23 @@ TEST_F(Drop, PathsInTheReceivingListAreAppendedInOrderWithoutPlaying) {
 
 LONG_PTR WINAPI refusedWindowProcedure(HWND, int, LONG_PTR) { return 0; }
 
-TEST_F(Drop, WhenTheVideoWindowCannotTakeDropsTheTimerStaysStopped) {
-  fw::win::SetWindowLongA.replaceForTests(refusedWindowProcedure);
-  startPlayer();
-  fw::win::SetWindowLongA.replaceForTests(nullptr);
-  EXPECT_NE(player::engineReady, 0);
-  EXPECT_EQ(window().拖放组件时钟.interval(), 0);
+TEST_F(Drop, WithoutAVideoWindowThatTakesDropsTheTimerStaysStopped) {
+  const struct {
+    const char* what;
+    bool refused;        // the window procedure cannot be replaced
+    bool engineMissing;  // no engine, hence no video window
+  } cases[] = {{"the procedure refused", true, false}, {"no engine", false, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.refused) fw::win::SetWindowLongA.replaceForTests(refusedWindowProcedure);
+    if (c.engineMissing) standin::setConfig("createFails", "1");
+    startPlayer();
+    fw::win::SetWindowLongA.replaceForTests(nullptr);
+    standin::setConfig("createFails", nullptr);
+    EXPECT_EQ(player::engineReady != 0, !c.engineMissing);
+    EXPECT_EQ(window().拖放组件时钟.interval(), 0);
+    endPlayer();
+  }
 }
 
 }  // namespace
