@@ -2,13 +2,11 @@
 // placement, content and bound events.
 #include "player/windows/dlna/dlna_window.h"
 
-#include "assets/assets.h"
+#include "player/windows/skin.h"
 
 namespace player {
 namespace {
 
-constexpr fw::Rgb kSurface{60, 65, 68};
-constexpr fw::Rgb kTitleColour{255, 255, 255};
 constexpr fw::Rgb kWarningColour{255, 196, 64};
 
 }  // namespace
@@ -18,21 +16,18 @@ DlnaWindow::DlnaWindow()
               .caption = "",
               .border = fw::Border::None,
               .opensCentred = true,
-              .background = kSurface,
+              .background = skin::kPanel,
               .onCreated = startDlnaDiscovery}),
 
-      图片框1(this, {.left = 0, .top = 0, .width = 500, .height = 32, .background = kSurface}),
+      图片框1(this, {.left = 0, .top = 0, .width = 500, .height = 32, .background = skin::kPanel}),
       标签1(this, {.parent = &图片框1, .left = 150, .top = 1, .width = 200, .height = 16,
-                   .caption = "选择DLNA设备", .textColour = kTitleColour,
+                   .caption = "选择DLNA设备", .textColour = skin::kWhite,
                    .align = fw::TextAlign::Centre}),
       标签2(this, {.parent = &图片框1, .left = 55, .top = 17, .width = 390, .height = 16,
                    .caption = "注意：某些类型的音乐，DLNA设备可能并不支持！播放可能导致其卡死！",
                    .textColour = kWarningColour, .align = fw::TextAlign::Centre}),
-      关闭图形按钮(this, {.left = 483, .top = 0, .width = 17, .height = 16,
-                          .picture = assets::smallCloseButton,
-                          .hoverPicture = assets::smallCloseButtonHover,
-                          .pressedPicture = assets::smallCloseButtonPressed,
-                          .onClick = closeDlnaWindow}),
+      关闭图形按钮(this, skin::smallCloseButton({.left = 483, .top = 0, .width = 17, .height = 16,
+                                                   .onClick = closeDlnaWindow})),
       列表框1(this, {.left = -1, .top = 31, .width = 502, .height = 184,
                      .selection = fw::Selection::Single,
                      .onItemDoubleClick = onDlnaListDoubleClick}),

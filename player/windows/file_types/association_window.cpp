@@ -1,14 +1,14 @@
 // The file-type association window as described: every unit with its
 // placement, content and bound event.
-#include "assets/assets.h"
-#include "player/system/system.h"
 #include "player/windows/file_types/association_window.h"
+
+#include "player/system/system.h"
+#include "player/windows/skin.h"
 
 namespace player {
 namespace {
 
 constexpr fw::Rgb kBlack{0, 0, 0};
-constexpr fw::Rgb kWhite{255, 255, 255};
 constexpr fw::Rgb kTitleBarColour{60, 66, 69};
 
 }  // namespace
@@ -26,13 +26,10 @@ AssociationWindow::AssociationWindow()
       图片框1(this, {.left = 0, .top = 0, .width = 242, .height = 24,
                      .background = kTitleBarColour}),
       标签1(this, {.parent = &图片框1, .left = 80, .top = 0, .width = 80, .height = 24,
-                   .caption = "设置文件关联", .textColour = kWhite,
+                   .caption = "设置文件关联", .textColour = skin::kWhite,
                    .background = kTitleBarColour}),
-      关闭图形按钮(this, {.parent = &图片框1, .left = 224, .top = 0, .width = 17, .height = 16,
-                          .picture = assets::smallCloseButton,
-                          .hoverPicture = assets::smallCloseButtonHover,
-                          .pressedPicture = assets::smallCloseButtonPressed,
-                          .onClick = closeAssociationWindow}),
+      关闭图形按钮(this, skin::smallCloseButton({.parent = &图片框1, .left = 224, .top = 0, .width = 17, .height = 16,
+                                                   .onClick = closeAssociationWindow})),
       高级表格1(this, {.left = 0, .top = 24, .width = 241, .height = 320,
                        .columns = 3, .rows = 1, .fixedRows = 1, .fixedColumns = 1,
                        .onCellClick = toggleAssociationCheck}),

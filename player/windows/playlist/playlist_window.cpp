@@ -3,15 +3,13 @@
 // as soon as the window is shown; units inside the bars keep their places.
 #include "player/windows/playlist/playlist_window.h"
 
-#include "assets/assets.h"
 #include "player/windows/playlist/playlist_window_behaviour.h"
+#include "player/windows/skin.h"
 
 namespace player {
 namespace {
 
-constexpr fw::Rgb kBarColour{60, 65, 68};
 constexpr fw::Rgb kListColour{236, 236, 236};
-constexpr fw::Rgb kWhite{255, 255, 255};
 
 }  // namespace
 
@@ -26,15 +24,12 @@ PlaylistWindow::PlaylistWindow()
               .onSizeChanged = layoutPlaylistWindow}),
 
       // ---- top bar ----
-      顶部图片框(this, {.left = 5, .top = 2, .width = 387, .height = 24, .background = kBarColour}),
+      顶部图片框(this, {.left = 5, .top = 2, .width = 387, .height = 24, .background = skin::kPanel}),
       标签2(this, {.parent = &顶部图片框, .left = 0, .top = 0, .width = 80, .height = 24,
-                   .caption = "总共", .textColour = kWhite,
+                   .caption = "总共", .textColour = skin::kWhite,
                    .onMouseMove = onPlaylistLabelMouseMove}),
-      关闭图形按钮(this, {.parent = &顶部图片框, .left = 367, .top = 1, .width = 17, .height = 16,
-                          .picture = assets::smallCloseButton,
-                          .hoverPicture = assets::smallCloseButtonHover,
-                          .pressedPicture = assets::smallCloseButtonPressed,
-                          .onClick = closePlaylistWindow}),
+      关闭图形按钮(this, skin::smallCloseButton({.parent = &顶部图片框, .left = 367, .top = 1, .width = 17, .height = 16,
+                                                   .onClick = closePlaylistWindow})),
 
       // ---- the list ----
       列表框1(this, {.left = 16, .top = 74, .width = 352, .height = 232,
@@ -43,10 +38,10 @@ PlaylistWindow::PlaylistWindow()
                      .onItemDoubleClick = onPlaylistDoubleClick, .onKeyDown = onPlaylistKeyDown}),
 
       // ---- bottom bar ----
-      底部图片框(this, {.left = 3, .top = 417, .width = 384, .height = 32, .background = kBarColour,
+      底部图片框(this, {.left = 3, .top = 417, .width = 384, .height = 32, .background = skin::kPanel,
                         .onMouseMove = updatePlaylistMoveMode, .onLeftDown = startPlaylistResize}),
       标签1(this, {.parent = &底部图片框, .left = 97, .top = 6, .width = 35, .height = 24,
-                   .caption = "搜索：", .textColour = kWhite}),
+                   .caption = "搜索：", .textColour = skin::kWhite}),
       编辑框1(this, {.parent = &底部图片框, .left = 136, .top = 8, .width = 150, .height = 20,
                      .onTextChanged = filterPlaylistView}),
       图形按钮1(this, {.parent = &底部图片框, .left = 351, .top = 0, .width = 32, .height = 32,
