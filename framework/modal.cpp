@@ -1,13 +1,11 @@
 #include "framework/modal.h"
 
 #include <windows.h>
-#include <commdlg.h>
-#include <objbase.h>
-#include <shlobj.h>
 
 #include <vector>
 
 #include "framework/input_box.h"
+#include "framework/windows_routines.h"
 
 namespace fw {
 namespace {
@@ -39,17 +37,17 @@ class SystemSeam final : public ModalSeam {
     bool accepted;
     if (request.kind == FileDialogRequest::Open) {
       dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
-      accepted = GetOpenFileNameA(&dialog) != 0;
+      accepted = win::GetOpenFileNameA(&dialog) != 0;
     } else {
       dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-      accepted = GetSaveFileNameA(&dialog) != 0;
+      accepted = win::GetSaveFileNameA(&dialog) != 0;
     }
     if (accepted) request.fileName = file.data();
     return accepted;
   }
 
   Text browseFolder(const Text& title) override {
-    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    HRESULT com = win::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     char display[MAX_PATH] = {};
     BROWSEINFOA browse{};
     browse.hwndOwner = GetActiveWindow();
@@ -58,12 +56,12 @@ class SystemSeam final : public ModalSeam {
     browse.lpszTitle = title.c_str();
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
     Text folder;
-    if (LPITEMIDLIST item = SHBrowseForFolderA(&browse)) {
+    if (LPITEMIDLIST item = win::SHBrowseForFolderA(&browse)) {
       char path[MAX_PATH] = {};
-      if (SHGetPathFromIDListA(item, path)) folder = path;
-      CoTaskMemFree(item);
+      if (win::SHGetPathFromIDListA(item, path)) folder = path;
+      win::CoTaskMemFree(item);
     }
-    if (SUCCEEDED(com)) CoUninitialize();
+    if (SUCCEEDED(com)) win::CoUninitialize();
     return folder;
   }
 

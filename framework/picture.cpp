@@ -61,7 +61,7 @@ Picture Picture::decode(std::span<const unsigned char> bytes) {
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (bitmap == nullptr || bits == nullptr) return picture;
   auto* target = static_cast<uint8_t*>(bits);
-  // AlphaBlend takes premultiplied colours.
+  // Alpha blending takes premultiplied colours.
   const std::size_t count = std::size_t{pixels.width} * pixels.height;
   for (std::size_t i = 0; i < count; ++i) {
     const uint8_t* s = &pixels.bgra[i * 4];
@@ -88,7 +88,9 @@ void Picture::drawPart(HDC dc, int x, int y, int dw, int dh, int sx, int sy, int
   HDC source = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(source, bitmap_);
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(dc, x, y, dw, dh, source, sx, sy, w, h, blend);
+  // gdi32's own blend, which msimg32's AlphaBlend only forwards to: drawing a
+  // picture then loads no library of its own.
+  GdiAlphaBlend(dc, x, y, dw, dh, source, sx, sy, w, h, blend);
   SelectObject(source, old);
   DeleteDC(source);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Pictures carried in window descriptions, decoded with libpng, libjpeg and
 // giflib into 32-bit top-down bitmaps with premultiplied alpha, ready for
-// AlphaBlend. GIF transparency and PNG alpha become alpha; JPEG is opaque.
+// alpha blending. GIF transparency and PNG alpha become alpha; JPEG is opaque.
 #include <windows.h>
 
 #include <cstdint>

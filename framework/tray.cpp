@@ -1,13 +1,12 @@
 #include "framework/tray.h"
 
-#include <shellapi.h>
-
 #include <cstdint>
 #include <cstring>
 #include <map>
 
 #include "framework/tray_internal.h"
 #include "framework/window.h"
+#include "framework/windows_routines.h"
 
 namespace fw {
 
@@ -41,7 +40,7 @@ bool notify(DWORD action, HWND hwnd, const TrayIcon& tray) {
   data.uCallbackMessage = kTrayCallback;
   data.hIcon = tray.icon;
   std::strncpy(data.szTip, tray.tip.c_str(), sizeof data.szTip - 1);
-  return Shell_NotifyIconA(action, &data) != FALSE;
+  return win::Shell_NotifyIconA(action, &data) != FALSE;
 }
 
 uint32_t readU32(const unsigned char* p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24; }
@@ -111,7 +110,7 @@ void forgetTrayIcon(Window& window) {
     data.cbSize = sizeof data;
     data.hWnd = window.handle();
     data.uID = kTrayId;
-    Shell_NotifyIconA(NIM_DELETE, &data);
+    win::Shell_NotifyIconA(NIM_DELETE, &data);
   }
   if (it->second.icon != nullptr) DestroyIcon(it->second.icon);
   all.erase(it);

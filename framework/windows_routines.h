@@ -1,9 +1,17 @@
 #pragma once
-// The one list of Windows routines that the programs call by name: each is bound
-// from its library at its first call (see outside.h), so a program that never
-// calls one never looks it up. Call them as fw::win::GetSystemMetrics(...).
+// The one list of Windows routines that the programs call by name, one group a
+// library: each is bound from its library at its first call (see outside.h), so
+// a program that never calls one never looks it up, and a library none of whose
+// routines has been called is not even loaded. That is why the dialogs, the
+// shell, COM and the common controls are reached only through here: a program
+// pays for them when it first shows such a thing, not at every start.
+// Call them as fw::win::GetSystemMetrics(...).
 #include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+#include <objbase.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include "outside.h"
 
@@ -12,19 +20,18 @@ namespace fw::win {
 template <typename Signature>
 using Routine = OutsideRoutine<Signature>;
 
-inline constexpr char kUser32[] = "user32.dll";
 inline constexpr char kKernel32[] = "kernel32.dll";
-inline constexpr char kShell32[] = "shell32.dll";
+inline constexpr char kUser32[] = "user32.dll";
 inline constexpr char kAdvapi32[] = "advapi32.dll";
+inline constexpr char kShell32[] = "shell32.dll";
+inline constexpr char kComdlg32[] = "comdlg32.dll";
+inline constexpr char kOle32[] = "ole32.dll";
+inline constexpr char kComctl32[] = "comctl32.dll";
 
-// Monitors for full screen.
-inline constinit Routine<int WINAPI(int)> GetSystemMetrics{kUser32, "GetSystemMetrics"};
-inline constinit Routine<BOOL WINAPI(LPCSTR, DWORD, PDISPLAY_DEVICEA, DWORD)> EnumDisplayDevicesA{
-    kUser32, "EnumDisplayDevicesA"};
-inline constinit Routine<BOOL WINAPI(LPCSTR, DWORD, DEVMODEA*)> EnumDisplaySettingsA{
-    kUser32, "EnumDisplaySettingsA"};
-
-// Single-instance hand-over.
+// ---- kernel32: processes, events, handles, the command line, power requests ----
+inline constinit Routine<BOOL WINAPI(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
+                                     DWORD, LPVOID, LPCSTR, LPSTARTUPINFOA, LPPROCESS_INFORMATION)>
+    CreateProcessA{kKernel32, "CreateProcessA"};
 inline constinit Routine<DWORD WINAPI()> GetCurrentProcessId{kKernel32, "GetCurrentProcessId"};
 inline constinit Routine<HANDLE WINAPI(DWORD, BOOL, LPCSTR)> OpenEventA{kKernel32, "OpenEventA"};
 inline constinit Routine<HANDLE WINAPI(LPSECURITY_ATTRIBUTES, BOOL, BOOL, LPCSTR)> CreateEventA{
@@ -33,32 +40,25 @@ inline constinit Routine<HANDLE WINAPI(DWORD, BOOL, DWORD)> OpenProcess{kKernel3
 inline constinit Routine<BOOL WINAPI(HANDLE, LPFILETIME, LPFILETIME, LPFILETIME, LPFILETIME)>
     GetProcessTimes{kKernel32, "GetProcessTimes"};
 inline constinit Routine<BOOL WINAPI(HANDLE)> CloseHandle{kKernel32, "CloseHandle"};
-inline constinit Routine<LRESULT WINAPI(HWND, UINT, WPARAM, LPARAM)> SendMessageA{kUser32,
-                                                                                  "SendMessageA"};
-// Whose window a handle names, and of what kind: a handle read from a file
-// that any program of the user can write is checked before anything is sent.
-inline constinit Routine<DWORD WINAPI(HWND, LPDWORD)> GetWindowThreadProcessId{
-    kUser32, "GetWindowThreadProcessId"};
-inline constinit Routine<int WINAPI(HWND, LPSTR, int)> GetClassNameA{kUser32, "GetClassNameA"};
-
-// Keeping the display on.
+inline constinit Routine<LPSTR WINAPI()> GetCommandLineA{kKernel32, "GetCommandLineA"};
 inline constinit Routine<EXECUTION_STATE WINAPI(EXECUTION_STATE)> SetThreadExecutionState{
     kKernel32, "SetThreadExecutionState"};
 
-// The about window's web page.
-inline constinit Routine<HINSTANCE WINAPI(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)> ShellExecuteA{
-    kShell32, "ShellExecuteA"};
-
-// The engine's video window and logo.
+// ---- user32: monitors, windows, messages, images, the cursor ----
+inline constinit Routine<int WINAPI(int)> GetSystemMetrics{kUser32, "GetSystemMetrics"};
+inline constinit Routine<BOOL WINAPI(LPCSTR, DWORD, PDISPLAY_DEVICEA, DWORD)> EnumDisplayDevicesA{
+    kUser32, "EnumDisplayDevicesA"};
+inline constinit Routine<BOOL WINAPI(LPCSTR, DWORD, DEVMODEA*)> EnumDisplaySettingsA{
+    kUser32, "EnumDisplaySettingsA"};
+inline constinit Routine<LRESULT WINAPI(HWND, UINT, WPARAM, LPARAM)> SendMessageA{kUser32,
+                                                                                  "SendMessageA"};
 inline constinit Routine<BOOL WINAPI(HWND, HWND, int, int, int, int, UINT)> SetWindowPos{
     kUser32, "SetWindowPos"};
 inline constinit Routine<HANDLE WINAPI(HINSTANCE, LPCSTR, UINT, int, int, UINT)> LoadImageA{
     kUser32, "LoadImageA"};
-
-// Drag and drop onto the engine's video window. On 64-bit Windows the window
-// procedure slot is pointer-sized, which only SetWindowLongPtrA writes whole;
-// on 32-bit Windows that name is SetWindowLongA itself.
-inline constinit Routine<void WINAPI(HWND, BOOL)> DragAcceptFiles{kShell32, "DragAcceptFiles"};
+// On 64-bit Windows a window's procedure slot is pointer-sized, which only
+// SetWindowLongPtrA writes whole; on 32-bit Windows that name is SetWindowLongA
+// itself.
 #ifdef _WIN64
 inline constinit Routine<LONG_PTR WINAPI(HWND, int, LONG_PTR)> SetWindowLongA{kUser32,
                                                                               "SetWindowLongPtrA"};
@@ -68,20 +68,15 @@ inline constinit Routine<LONG_PTR WINAPI(HWND, int, LONG_PTR)> SetWindowLongA{kU
 #endif
 inline constinit Routine<LRESULT WINAPI(WNDPROC, HWND, UINT, WPARAM, LPARAM)> CallWindowProcA{
     kUser32, "CallWindowProcA"};
-inline constinit Routine<UINT WINAPI(HDROP, UINT, LPSTR, UINT)> DragQueryFileA{kShell32,
-                                                                               "DragQueryFileA"};
-inline constinit Routine<void WINAPI(HDROP)> DragFinish{kShell32, "DragFinish"};
+inline constinit Routine<BOOL WINAPI(LPPOINT)> GetCursorPos{kUser32, "GetCursorPos"};
+// Whose window a handle names, and of what kind: a handle read from a file
+// that any program of the user can write is checked before anything is sent.
+inline constinit Routine<DWORD WINAPI(HWND, LPDWORD)> GetWindowThreadProcessId{
+    kUser32, "GetWindowThreadProcessId"};
+inline constinit Routine<int WINAPI(HWND, LPSTR, int)> GetClassNameA{kUser32, "GetClassNameA"};
 
-// The process's own command line.
-inline constinit Routine<LPSTR WINAPI()> GetCommandLineA{kKernel32, "GetCommandLineA"};
-
-// Running another program and waiting for it.
-inline constinit Routine<BOOL WINAPI(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
-                                     DWORD, LPVOID, LPCSTR, LPSTARTUPINFOA, LPPROCESS_INFORMATION)>
-    CreateProcessA{kKernel32, "CreateProcessA"};
-
-// Registry items (registry.h). Listed so that a test can stand in for a write
-// the registry refuses: Wine enforces no access control.
+// ---- advapi32: registry items (registry.h); listed so that a test can stand
+// in for a write the registry refuses, as Wine enforces no access control ----
 inline constinit Routine<LONG WINAPI(HKEY, LPCSTR, DWORD, LPSTR, DWORD, REGSAM,
                                         LPSECURITY_ATTRIBUTES, PHKEY, LPDWORD)>
     RegCreateKeyExA{kAdvapi32, "RegCreateKeyExA"};
@@ -96,7 +91,32 @@ inline constinit Routine<LONG WINAPI(HKEY, LPCSTR)> RegDeleteValueA{kAdvapi32,
 inline constinit Routine<LONG WINAPI(HKEY, LPCSTR)> RegDeleteKeyA{kAdvapi32, "RegDeleteKeyA"};
 inline constinit Routine<LONG WINAPI(HKEY)> RegCloseKey{kAdvapi32, "RegCloseKey"};
 
-// Pop-up menus at the cursor.
-inline constinit Routine<BOOL WINAPI(LPPOINT)> GetCursorPos{kUser32, "GetCursorPos"};
+// ---- shell32: opening documents, dropped files, the notification area, the
+// folder browser ----
+inline constinit Routine<HINSTANCE WINAPI(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)> ShellExecuteA{
+    kShell32, "ShellExecuteA"};
+inline constinit Routine<void WINAPI(HWND, BOOL)> DragAcceptFiles{kShell32, "DragAcceptFiles"};
+inline constinit Routine<UINT WINAPI(HDROP, UINT, LPSTR, UINT)> DragQueryFileA{kShell32,
+                                                                               "DragQueryFileA"};
+inline constinit Routine<void WINAPI(HDROP)> DragFinish{kShell32, "DragFinish"};
+inline constinit Routine<BOOL WINAPI(DWORD, PNOTIFYICONDATAA)> Shell_NotifyIconA{kShell32,
+                                                                                 "Shell_NotifyIconA"};
+inline constinit Routine<LPITEMIDLIST WINAPI(LPBROWSEINFOA)> SHBrowseForFolderA{kShell32,
+                                                                                "SHBrowseForFolderA"};
+inline constinit Routine<BOOL WINAPI(LPCITEMIDLIST, LPSTR)> SHGetPathFromIDListA{
+    kShell32, "SHGetPathFromIDListA"};
+
+// ---- comdlg32: the open and save dialogs ----
+inline constinit Routine<BOOL WINAPI(LPOPENFILENAMEA)> GetOpenFileNameA{kComdlg32, "GetOpenFileNameA"};
+inline constinit Routine<BOOL WINAPI(LPOPENFILENAMEA)> GetSaveFileNameA{kComdlg32, "GetSaveFileNameA"};
+
+// ---- ole32: COM for the thread, the shell's memory ----
+inline constinit Routine<HRESULT WINAPI(LPVOID, DWORD)> CoInitializeEx{kOle32, "CoInitializeEx"};
+inline constinit Routine<void WINAPI()> CoUninitialize{kOle32, "CoUninitialize"};
+inline constinit Routine<void WINAPI(LPVOID)> CoTaskMemFree{kOle32, "CoTaskMemFree"};
+
+// ---- comctl32: the common controls' window classes ----
+inline constinit Routine<BOOL WINAPI(const INITCOMMONCONTROLSEX*)> InitCommonControlsEx{
+    kComctl32, "InitCommonControlsEx"};
 
 }  // namespace fw::win

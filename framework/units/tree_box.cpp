@@ -4,6 +4,7 @@
 
 #include "framework/units/internal.h"
 #include "framework/window.h"
+#include "framework/windows_routines.h"
 
 namespace fw {
 
@@ -31,6 +32,13 @@ TreeBox::TreeBox(Window* window, TreeBoxDescription d)
       description_(std::move(d)) {}
 
 void TreeBox::createHandle() {
+  // The tree view's class comes with the common controls, loaded here at the
+  // first tree box rather than by every program at its start.
+  static const bool registered = [] {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
+    return win::InitCommonControlsEx(&controls) != FALSE;
+  }();
+  (void)registered;
   createChild(WC_TREEVIEWA, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | WS_TABSTOP,
               WS_EX_CLIENTEDGE);
   if (hwnd_ != nullptr) {

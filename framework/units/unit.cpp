@@ -1,6 +1,5 @@
 #include "framework/units/unit.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -23,6 +22,9 @@ namespace {
 struct UnitTable {
   std::mutex lock;
   std::unordered_map<HWND, Unit*> units;
+  // A subclassed control's own procedure, for messages that arrive while no
+  // unit is linked to it.
+  std::unordered_map<HWND, WNDPROC> controlProcs;
 };
 
 // Kept for the whole process and never destroyed: windows may still exist while
@@ -31,7 +33,6 @@ UnitTable& unitTable() {
   static UnitTable* table = new UnitTable;
   return *table;
 }
-constexpr UINT_PTR kSubclassId = 0x51;
 
 LRESULT CALLBACK unitWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   Unit* unit = unitFromHandle(hwnd);
@@ -44,11 +45,22 @@ LRESULT CALLBACK unitWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
   return UnitAccess::dispatch(unit, message, wParam, lParam);
 }
 
-LRESULT CALLBACK unitSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                  DWORD_PTR reference) {
-  auto* unit = reinterpret_cast<Unit*>(reference);
-  if (unit == nullptr || unit->handle() != hwnd) return DefSubclassProc(hwnd, message, wParam, lParam);
-  return UnitAccess::dispatch(unit, message, wParam, lParam);
+WNDPROC controlProcOf(HWND hwnd) {
+  UnitTable& table = unitTable();
+  std::lock_guard<std::mutex> guard(table.lock);
+  auto it = table.controlProcs.find(hwnd);
+  return it != table.controlProcs.end() ? it->second : nullptr;
+}
+
+// Controls of system classes are subclassed by replacing their window
+// procedure (user32 alone), not through the common controls' subclass chain,
+// so that creating a plain list or edit box loads no further library.
+LRESULT CALLBACK unitSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  Unit* unit = unitFromHandle(hwnd);
+  if (unit != nullptr && unit->handle() == hwnd) return UnitAccess::dispatch(unit, message, wParam, lParam);
+  WNDPROC previous = controlProcOf(hwnd);
+  if (previous == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+  return CallWindowProcA(previous, hwnd, message, wParam, lParam);
 }
 
 // The unit that a control's notification to its parent is about.
@@ -103,8 +115,6 @@ void registerClasses() {
   static bool done = false;
   if (done) return;
   done = true;
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof windowClass;
@@ -166,8 +176,13 @@ void UnitAccess::unlink(Unit* unit) {
     auto it = table.units.find(unit->hwnd_);
     if (it != table.units.end() && it->second == unit) table.units.erase(it);
   }
-  if (unit->subclassed_) RemoveWindowSubclass(unit->hwnd_, unitSubclassProc, kSubclassId);
-  unit->subclassed_ = false;
+  if (unit->controlProc_ != nullptr) {
+    SetWindowLongPtrA(unit->hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(unit->controlProc_));
+    UnitTable& table = unitTable();
+    std::lock_guard<std::mutex> guard(table.lock);
+    table.controlProcs.erase(unit->hwnd_);
+    unit->controlProc_ = nullptr;
+  }
   unit->hwnd_ = nullptr;
 }
 
@@ -226,7 +241,7 @@ void Unit::paintBackground(HDC dc, const RECT& area) {
 }
 
 LRESULT Unit::defaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (subclassed_) return DefSubclassProc(hwnd_, message, wParam, lParam);
+  if (controlProc_ != nullptr) return CallWindowProcA(controlProc_, hwnd_, message, wParam, lParam);
   return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
@@ -254,7 +269,14 @@ HWND Unit::createChild(const char* className, DWORD style, DWORD exStyle) {
 
 void Unit::subclass(HWND control) {
   UnitAccess::link(this, control);
-  subclassed_ = SetWindowSubclass(control, unitSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC));
+  {
+    UnitTable& table = unitTable();
+    std::lock_guard<std::mutex> guard(table.lock);
+    table.controlProcs[control] = previous;
+  }
+  SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(unitSubclassProc));
+  controlProc_ = previous;
 }
 
 void Unit::paintParentBackground(HDC dc) const {

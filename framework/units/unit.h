@@ -174,7 +174,7 @@ class Unit {
   Unit* parent_ = nullptr;
   UnitPlacement stored_;   // the placement while no handle exists
   Text caption_;           // the caption while no handle exists
-  bool subclassed_ = false;
+  WNDPROC controlProc_ = nullptr;   // a subclassed control's own procedure
 
   friend class Window;
   friend struct UnitAccess;
