@@ -6,6 +6,19 @@
 # shellcheck source=tools/arch32.sh
 source "$here/tools/arch32.sh"
 
+# One run at a time in a build folder. A second run would relink the programs
+# and tests under the first one's running tests, and the first one's end stops
+# the wineserver its prefixes share with the second, which ends the second's
+# test processes at once, with no output. The lock goes with this script's end;
+# the long-lived processes started below get the descriptor closed (7>&-), so
+# that none of them keeps it.
+mkdir -p "$build"
+exec 7>"$build/.run.lock"
+if ! flock -n 7; then
+  echo "another run is using $build; waiting for it to end" >&2
+  flock 7
+fi
+
 export QUORLE_DEPS_ROOT=${QUORLE_DEPS_ROOT:-$here/build/deps}
 quorle_jobs=${QUORLE_JOBS:-$(nproc)}
 
@@ -66,7 +79,7 @@ trap 'exit 130' INT TERM
 start_display() {
   local numberfile
   numberfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$numberfile" </dev/null >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$numberfile" </dev/null >/dev/null 2>&1 7>&- &
   local pid=$!
   quorle_xvfb_pids+=("$pid")
   local i
@@ -94,7 +107,7 @@ start_wineserver() {
   local i started=0
   for i in $(seq 20); do
     # Fails while a server of an earlier run is still lingering for this prefix.
-    if WINEPREFIX=$prefix /usr/lib/wine/wineserver64 -p </dev/null >/dev/null 2>&1; then
+    if WINEPREFIX=$prefix /usr/lib/wine/wineserver64 -p </dev/null >/dev/null 2>&1 7>&-; then
       quorle_wineprefixes+=("$prefix")
       started=1
       break
@@ -104,5 +117,5 @@ start_wineserver() {
   if [ $started = 0 ]; then
     echo "display: another wineserver keeps serving $prefix; using it" >&2
   fi
-  "$(dirname "${BASH_SOURCE[0]}")/wine-run" --prefix "$prefix" --prepare
+  "$(dirname "${BASH_SOURCE[0]}")/wine-run" --prefix "$prefix" --prepare 7>&-
 }
