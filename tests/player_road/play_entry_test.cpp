@@ -462,38 +462,5 @@ TEST_F(PlayEntryTest, ConversionWithoutACurrentElementChangesNoEntry) {
   EXPECT_TRUE(playlist.empty());
 }
 
-// The shipped player, as its own process: the arguments of its command line,
-// joined by single spaces, are the first entry it opens.
-TEST(StartUpPlayback, OpensTheCommandLinePath) {
-  support::TempFolder temp;
-  const std::string self = support::selfPath();
-  const std::string dist = self.substr(0, self.find_last_of('\\')) + "\\" QUORLE_DIST_FROM_TESTS;
-  for (const char* name : {"quorleplayer.exe", "APlayerCaller.dll"}) {
-    ASSERT_TRUE(CopyFileA((dist + "\\" + name).c_str(), temp.file(name).c_str(), FALSE)) << dist;
-  }
-  const std::string journal = temp.file("journal.txt");
-  SetEnvironmentVariableA("STANDIN_ENGINE_JOURNAL", journal.c_str());
-  std::string commandLine = "\"" + temp.file("quorleplayer.exe") + "\" D:\\no such\\clip.mp4";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             temp.path().c_str(), &startup, &process));
-  SetEnvironmentVariableA("STANDIN_ENGINE_JOURNAL", nullptr);
-
-  auto openedPath = [&] {
-    for (const Line& line : standin::journalLines(support::readFile(journal)))
-      if (line.size() == 3 && line[0] == "APlayer_OpenA") return line[2];
-    return std::string();
-  };
-  const ULONGLONG end = GetTickCount64() + 20000;
-  while (openedPath().empty() && GetTickCount64() < end) Sleep(50);
-  TerminateProcess(process.hProcess, 0);
-  WaitForSingleObject(process.hProcess, 5000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  EXPECT_EQ(openedPath(), "D:\\no such\\clip.mp4");
-}
-
 }  // namespace
 }  // namespace road

@@ -50,5 +50,21 @@ TEST_F(Program, StartsWithTheSettingsBesideItAndEndsThroughItsCloseButton) {
                                             "APlayer_Close"}));
 }
 
+// The arguments of its command line, joined by single spaces, are the first
+// entry it opens, whether or not they name anything.
+TEST_F(Program, OpensTheCommandLinePath) {
+  support::PlayerProgram player(QUORLE_PLAYER_EXE, temp.path());
+  ASSERT_TRUE(player.copied());
+  const std::string journal = temp.file("journal.txt");
+  ASSERT_TRUE(player.start("D:\\no such\\clip.mp4", journal, temp.path()));
+  auto openedPath = [&] {
+    for (const standin::JournalLine& line : standin::journalLines(support::readFile(journal)))
+      if (line.size() == 3 && line[0] == "APlayer_OpenA") return line[2];
+    return std::string();
+  };
+  EXPECT_TRUE(support::waitUntil([&] { return !openedPath().empty(); }, 20000));
+  EXPECT_EQ(openedPath(), "D:\\no such\\clip.mp4");
+}
+
 }  // namespace
 }  // namespace spine
