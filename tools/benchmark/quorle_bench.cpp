@@ -206,8 +206,8 @@ void idleFigure(const Options& options, const std::vector<Player>& players, std:
                     {"CPU in " + seconds + " idle: bare + engine", spent.back()}});
     char line[300];
     std::snprintf(line, sizeof line,
-                  "figure 5 (%s): %.0f ms CPU in %d s idle (median; most %.0f ms) against %.0f ms for the bare "
-                  "window program (goal 0 ticks)",
+                  "figure 5 (%s): %.0f ms CPU in %d s idle (median; most %.0f ms; the host counts in ticks of "
+                  "10 ms) against %.0f ms for the bare window program (goal 0 ticks)",
                   players[p].name.c_str(), bench::median(spent[p]), options.idleSeconds,
                   spent[p].empty() ? 0.0 : *std::max_element(spent[p].begin(), spent[p].end()),
                   bench::median(spent.back()));
