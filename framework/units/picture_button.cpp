@@ -24,8 +24,16 @@ PictureButton::PictureButton(Window* window, PictureButtonDescription d)
     : Unit(window, UnitPlacement{d.parent, d.left, d.top, d.width, d.height, d.visible, d.enabled}),
       description_(std::move(d)) {
   load(normal_, description_.picture);
-  load(hover_, description_.hoverPicture);
-  load(pressed_, description_.pressedPicture);
+  hoverPending_ = description_.hoverPicture;
+  pressedPending_ = description_.pressedPicture;
+}
+
+const Picture& PictureButton::look(Picture& picture, PictureBytes& pending) {
+  if (!pending.empty()) {
+    load(picture, pending);
+    pending = {};
+  }
+  return picture;
 }
 
 bool PictureButton::setPicture(PictureBytes bytes) {
@@ -35,12 +43,14 @@ bool PictureButton::setPicture(PictureBytes bytes) {
 }
 
 bool PictureButton::setHoverPicture(PictureBytes bytes) {
+  hoverPending_ = {};
   const bool ok = load(hover_, bytes);
   if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
   return ok;
 }
 
 bool PictureButton::setPressedPicture(PictureBytes bytes) {
+  pressedPending_ = {};
   const bool ok = load(pressed_, bytes);
   if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
   return ok;
@@ -52,9 +62,12 @@ void PictureButton::paint(HDC dc) {
   paintParentBackground(dc);
   const Picture* picture = &normal_;
   if (down_ && hot_) {
-    picture = !pressed_.empty() ? &pressed_ : !hover_.empty() ? &hover_ : &normal_;
+    const Picture& pressed = look(pressed_, pressedPending_);
+    const Picture& hover = look(hover_, hoverPending_);
+    picture = !pressed.empty() ? &pressed : !hover.empty() ? &hover : &normal_;
   } else if (hot_ || down_) {
-    picture = !hover_.empty() ? &hover_ : &normal_;
+    const Picture& hover = look(hover_, hoverPending_);
+    picture = !hover.empty() ? &hover : &normal_;
   }
   picture->draw(dc, 0, 0);
 }

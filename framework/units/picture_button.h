@@ -39,9 +39,14 @@ class PictureButton : public Unit {
 
  private:
   void paint(HDC dc);
+  // The picture, decoded first from `pending` when that still holds bytes.
+  static const Picture& look(Picture& picture, PictureBytes& pending);
 
   PictureButtonDescription description_;
   Picture normal_, hover_, pressed_;
+  // The described hover and pressed looks wait undecoded until first drawn:
+  // a window shows without decoding pictures it does not draw yet.
+  PictureBytes hoverPending_, pressedPending_;
   bool hot_ = false;
   bool down_ = false;
   bool ignoreNextUp_ = false;

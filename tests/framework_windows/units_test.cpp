@@ -170,6 +170,38 @@ TEST(Units, PictureButtonClicksOnReleaseInsideAndItsDoubleClickReplacesTheSecond
   EXPECT_EQ(events(), (std::vector<std::string>{"badge click 10 20 1", "badge click 30 20 0", "badge double 31 21 1"}));
 }
 
+// A button beside two that show its hover and pressed pictures as their
+// normal look, over one background, so each look can be told by its pixels.
+struct LooksWindow : fw::Window {
+  LooksWindow() : Window({.left = 90, .top = 70, .width = 420, .height = 80, .caption = "样子",
+                          .background = fw::Rgb{30, 30, 30}}) {}
+  fw::PictureButton 按钮{this, {.left = 0, .top = 0, .width = 120, .height = 46, .picture = pictures::badge,
+                                .hoverPicture = pictures::badgeHover, .pressedPicture = pictures::band}};
+  fw::PictureButton 悬停样子{this, {.left = 140, .top = 0, .width = 120, .height = 46,
+                                    .picture = pictures::badgeHover}};
+  fw::PictureButton 按下样子{this, {.left = 280, .top = 0, .width = 120, .height = 46,
+                                    .picture = pictures::band}};
+};
+
+TEST(Units, PictureButtonShowsItsHoverPictureUnderTheMouseAndItsPressedPictureWhilePressed) {
+  ASSERT_TRUE(fw::loadWindow<LooksWindow>());
+  LooksWindow& w = *fw::openWindow<LooksWindow>();
+  HWND button = w.按钮.handle();
+  UpdateWindow(w.handle());
+  const int x = 60, y = 23;
+  const COLORREF normal = wintest::pixelAt(button, x, y);
+  // Painted at once, before the leave that the real pointer's absence posts.
+  wintest::send(button, WM_MOUSEMOVE, 0, wintest::point(x, y));
+  UpdateWindow(button);
+  EXPECT_EQ(wintest::pixelAt(button, x, y), wintest::pixelAt(w.悬停样子.handle(), x, y));
+  EXPECT_NE(wintest::pixelAt(button, x, y), normal);
+  wintest::send(button, WM_LBUTTONDOWN, MK_LBUTTON, wintest::point(x, y));
+  UpdateWindow(button);
+  EXPECT_EQ(wintest::pixelAt(button, x, y), wintest::pixelAt(w.按下样子.handle(), x, y));
+  wintest::send(button, WM_LBUTTONUP, 0, wintest::point(x, y));
+  w.destroy();
+}
+
 TEST(Units, ButtonAndEditBoxRaiseClickedTextChangedAndKeyDown) {
   KindsWindow& w = open();
   SendMessageA(w.按钮1.handle(), BM_CLICK, 0, 0);
