@@ -15,14 +15,8 @@
 namespace player {
 namespace {
 
-constexpr int32_t kSpace = 32;
-constexpr int32_t kKeyM = 77;
-constexpr int32_t kF3 = 114;
-constexpr int32_t kRight = 39;
-constexpr int32_t kTab = 9;
-constexpr int32_t kEscape = 27;
-constexpr int32_t kUp = 38;
-constexpr int32_t kDown = 40;
+// The virtual-key code of the letter M (letters are their capitals' codes).
+constexpr int32_t kKeyM = 'M';
 
 // The window size of a medium without video (the two bars alone); the size
 // under which a video keeps the window as it is.
@@ -98,7 +92,7 @@ void onEngineWindowMessage(int32_t message, int32_t wParam, int32_t lParam) {
   }
 
   if (message == WM_LBUTTONDOWN && playPauseOnVideo()) return;
-  if (wParam == kSpace && keyUp && playPauseOnVideo()) return;
+  if (wParam == VK_SPACE && keyUp && playPauseOnVideo()) return;
   if (message == WM_RBUTTONUP) {
     mainWindow().操作.popUp();
     return;
@@ -116,7 +110,7 @@ void onEngineWindowMessage(int32_t message, int32_t wParam, int32_t lParam) {
     mainWindow().setStartState(fw::kStateMinimised);
     return;
   }
-  if (wParam == kF3 && keyUp) {
+  if (wParam == VK_F3 && keyUp) {
     if (!playlistWindowOpen) {
       playlistWindowOpen = showPlaylistWindow();
     } else {
@@ -124,27 +118,27 @@ void onEngineWindowMessage(int32_t message, int32_t wParam, int32_t lParam) {
     }
     return;
   }
-  if (message == WM_SYSKEYDOWN && wParam == kRight) {
+  if (message == WM_SYSKEYDOWN && wParam == VK_RIGHT) {
     playNextEntry();
     return;
   }
-  if (wParam == kRight && keyUp) {
+  if (wParam == VK_RIGHT && keyUp) {
     playerEngine->setPosition(playerEngine->getPosition() + seekStepMs);
     return;
   }
-  if (message == WM_KEYDOWN && wParam == kTab) {
+  if (message == WM_KEYDOWN && wParam == VK_TAB) {
     onTabKey();
     return;
   }
-  if (message == WM_KEYDOWN && wParam == kEscape && isFullScreen == 1) {
+  if (message == WM_KEYDOWN && wParam == VK_ESCAPE && isFullScreen == 1) {
     leaveFullScreen();
     return;
   }
-  if (wParam == kUp && keyUp) {
+  if (wParam == VK_UP && keyUp) {
     stepVolume(kVolumeKeyStep);
     return;
   }
-  if (wParam == kDown && keyUp) {
+  if (wParam == VK_DOWN && keyUp) {
     stepVolume(-kVolumeKeyStep);
     return;
   }
