@@ -7,6 +7,7 @@
 #include "player/app/app.h"
 #include "player/windows/dlna/dlna.h"
 #include "player/windows/dlna/dlna_window.h"
+#include "player/windows/dlna/renderer_lines.h"
 
 namespace player {
 namespace {
@@ -27,14 +28,8 @@ void startDlnaDiscovery() {
 }
 
 void pollDlnaDevices() {
-  const fw::Text renderers = playerEngine->getConfig(engine::kDlnaRenderers);
-  if (renderers.empty()) return;
-  fw::MemoryFile lines;
-  lines.write(renderers);
-  // No read moves past a NUL or 0x1A byte: the list ends there.
-  while (!lines.atDataEnd()) {
-    const fw::Text line = lines.readLine();
-    if (fw::splitText(line, kFieldSeparator).size() == 2) addDlnaDeviceIfNew(line);
+  for (const fw::Text& line : rendererLines(playerEngine->getConfig(engine::kDlnaRenderers))) {
+    addDlnaDeviceIfNew(line);
   }
 }
 
