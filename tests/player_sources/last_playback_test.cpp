@@ -128,7 +128,9 @@ TEST_F(LastPlayback, ResumingWithoutAnExistingRecordedFileSaysSoAndChangesNothin
   playing(entries, 2);
   for (const auto& c : cases) {
     DeleteFileA(temp.file("设置.txt").c_str());
-    if (c.settings) ASSERT_TRUE(support::writeFile(temp.file("设置.txt"), c.settings));
+    if (c.settings) {
+      ASSERT_TRUE(support::writeFile(temp.file("设置.txt"), c.settings));
+    }
     seam.calls.clear();
     choose(window().继续上一次的播放);
     ASSERT_EQ(seam.messageTexts(), std::vector<std::string>{c.message}) << (c.settings ? c.settings : "");
