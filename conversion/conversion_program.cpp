@@ -1,5 +1,7 @@
 #include "conversion/conversion_program.h"
 
+#include <optional>
+
 #include "conversion/start_window.h"
 #include "engine/engine_items.h"
 #include "framework/files.h"
@@ -14,6 +16,24 @@ namespace {
 
 // A source must be an existing entry that is not a folder.
 bool isUsableSource(const fw::Text& path) { return fw::isExistingFile(path); }
+
+// The refusal the two paths call for, in the order they are tested; none when
+// the conversion may go on. Only a destination the system says is not there
+// may be written: one it cannot see might be an existing file.
+std::optional<ExitCode> refusalOf(const fw::Text& source, const fw::Text& destination) {
+  const fw::Existence sourceExists = fw::fileExistence(source);
+  if (sourceExists == fw::Existence::kUnknown) return kExistenceUnknown;
+  if (sourceExists == fw::Existence::kAbsent || !isUsableSource(source)) return kUnusableSource;
+  switch (fw::fileExistence(destination)) {
+    case fw::Existence::kExists:
+      return kDestinationExists;   // never overwritten
+    case fw::Existence::kUnknown:
+      return kExistenceUnknown;
+    case fw::Existence::kAbsent:
+      break;
+  }
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -48,15 +68,12 @@ void runConversionFromCommandLine() {
   if (count == 3) {
     const fw::TextArray formatFields = fw::splitText(arguments[0], ":");
     if (formatFields.size() < 2) return fw::endProgram(kWrongArguments);
-    if (!isUsableSource(arguments[1])) return fw::endProgram(kUnusableSource);
-    // An existing destination is never overwritten.
-    if (fw::fileExists(arguments[2])) return fw::endProgram(kDestinationExists);
+    if (const auto refused = refusalOf(arguments[1], arguments[2])) return fw::endProgram(*refused);
     convertMedia(arguments[1], formatFields[1], arguments[2]);
     return fw::endProgram(kUnusableSource);
   }
   if (count == 2) {
-    if (!isUsableSource(arguments[0])) return fw::endProgram(kUnusableSource);
-    if (fw::fileExists(arguments[1])) return fw::endProgram(kDestinationExists);
+    if (const auto refused = refusalOf(arguments[0], arguments[1])) return fw::endProgram(*refused);
     convertMedia(arguments[0], "wav", arguments[1]);
     return fw::endProgram(kUnusableSource);
   }

@@ -20,6 +20,10 @@ enum ExitCode : int {
   kUnusableSource = 3,     // the source is missing or is a folder
   kDestinationExists = 4,  // left untouched
   kNothingWritten = 5,     // the engine went idle without writing the destination
+  // Whether the source or the destination exists cannot be told (a path longer
+  // than the system's ANSI routines take, or any failure but "not found"): a
+  // destination nobody can see might still be there, so nothing is converted.
+  kExistenceUnknown = 6,
 };
 
 // The program's one engine binding object, from start-up to the end.

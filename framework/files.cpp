@@ -35,15 +35,27 @@ Text modulePath() {
 
 namespace {
 
-// The search itself, the rule's own definition of existence.
-bool searchFindsAnEntry(const Text& path) {
-  if (path.empty()) return false;
+// The search itself, the rule's own definition of existence. Only "not
+// found" (of the file, or of a folder on its way) is an answer of absence.
+Existence searchAnswer(const Text& path) {
+  if (path.empty()) return Existence::kAbsent;
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA(path.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return false;
-  FindClose(search);
-  return true;
+  if (search != INVALID_HANDLE_VALUE) {
+    FindClose(search);
+    return Existence::kExists;
+  }
+  switch (GetLastError()) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_NO_MORE_FILES:
+      return Existence::kAbsent;
+    default:
+      return Existence::kUnknown;
+  }
 }
+
+bool searchFindsAnEntry(const Text& path) { return searchAnswer(path) == Existence::kExists; }
 
 // A path for which readable attributes mean that the search finds it: one
 // existing entry named plainly. Everything the search reads differently from
@@ -89,6 +101,11 @@ bool fileExists(const Text& path) {
   // third of a millisecond, and for a plain path gives the same answer.
   if (isPlainPath(path) && fileAttributes(path) != kAttributesUnreadable) return true;
   return searchFindsAnEntry(path);
+}
+
+Existence fileExistence(const Text& path) {
+  if (isPlainPath(path) && fileAttributes(path) != kAttributesUnreadable) return Existence::kExists;
+  return searchAnswer(path);
 }
 
 bool isExistingFile(const Text& path) {

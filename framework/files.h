@@ -23,6 +23,13 @@ Text folderOfPath(const Text& path);
 // addresses never do. Where reading the path's attributes gives the search's
 // answer, that read is all it costs.
 bool fileExists(const Text& path);
+// What fileExists answers, with a third answer where the system gave none:
+// kUnknown when neither the attribute read nor the search could look (a path
+// longer than the ANSI routines take, access refused, a device not ready: any
+// failure but "not found"). fileExists(path) is exactly kExists. Ask this
+// where a wrong "absent" would cost data, as before writing a file.
+enum class Existence { kExists, kAbsent, kUnknown };
+Existence fileExistence(const Text& path);
 // fileExists(path) and attributes without the folder bit (hasFolderBit false):
 // an existing file that is not a folder, for about the price of one attribute read.
 bool isExistingFile(const Text& path);

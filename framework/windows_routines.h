@@ -40,6 +40,9 @@ inline constinit Routine<HANDLE WINAPI(DWORD, BOOL, DWORD)> OpenProcess{kKernel3
 inline constinit Routine<BOOL WINAPI(HANDLE, LPFILETIME, LPFILETIME, LPFILETIME, LPFILETIME)>
     GetProcessTimes{kKernel32, "GetProcessTimes"};
 inline constinit Routine<BOOL WINAPI(HANDLE)> CloseHandle{kKernel32, "CloseHandle"};
+// Which program a process runs: its image's full path.
+inline constinit Routine<BOOL WINAPI(HANDLE, DWORD, LPSTR, PDWORD)> QueryFullProcessImageNameA{
+    kKernel32, "QueryFullProcessImageNameA"};
 inline constinit Routine<LPSTR WINAPI()> GetCommandLineA{kKernel32, "GetCommandLineA"};
 inline constinit Routine<EXECUTION_STATE WINAPI(EXECUTION_STATE)> SetThreadExecutionState{
     kKernel32, "SetThreadExecutionState"};
@@ -74,6 +77,10 @@ inline constinit Routine<BOOL WINAPI(LPPOINT)> GetCursorPos{kUser32, "GetCursorP
 inline constinit Routine<DWORD WINAPI(HWND, LPDWORD)> GetWindowThreadProcessId{
     kUser32, "GetWindowThreadProcessId"};
 inline constinit Routine<int WINAPI(HWND, LPSTR, int)> GetClassNameA{kUser32, "GetClassNameA"};
+inline constinit Routine<HWND WINAPI(HWND, UINT)> GetAncestor{kUser32, "GetAncestor"};
+// A message to another program's window that waits only so long for its answer.
+inline constinit Routine<LRESULT WINAPI(HWND, UINT, WPARAM, LPARAM, UINT, UINT, PDWORD_PTR)>
+    SendMessageTimeoutA{kUser32, "SendMessageTimeoutA"};
 
 // ---- advapi32: registry items (registry.h); listed so that a test can stand
 // in for a write the registry refuses, as Wine enforces no access control ----

@@ -1,5 +1,7 @@
 #include "player/app/hand_over.h"
 
+#include <vector>
+
 #include "framework/files.h"
 #include "framework/program.h"
 #include "framework/windows_routines.h"
@@ -23,21 +25,75 @@ int64_t creationMs(DWORD processId) {
 
 HWND windowFromRecord(int32_t handle) { return reinterpret_cast<HWND>(static_cast<intptr_t>(handle)); }
 
+// Window class names are short; a longer one is read cut, which still differs.
+constexpr int kClassNameBytes = 64;
+// A receiving list lies a few windows deep; anything deeper is not one.
+constexpr std::size_t kDeepestChain = 8;
+// How long a later instance waits for the first instance to take its path: a
+// first instance that is hung or stopped must not hold the user's file for
+// ever. The system itself calls a window hung after this long without an answer.
+constexpr UINT kAnswerWaitMs = 5000;
+constexpr UINT kAbortIfHung = 0x0002;   // SMTO_ABORTIFHUNG
+constexpr DWORD kProcessQueryLimitedInformation = 0x1000;
+
+// The class names of the window and of each window it lies in, up to its
+// top-level window; empty when the handle names no window.
+std::vector<fw::Text> classChain(HWND window) {
+  std::vector<fw::Text> chain;
+  const HWND root = fw::win::GetAncestor(window, GA_ROOT);
+  if (root == nullptr) return chain;
+  for (HWND step = window; step != nullptr; step = fw::win::GetAncestor(step, GA_PARENT)) {
+    char name[kClassNameBytes] = {};
+    const int length = fw::win::GetClassNameA(step, name, sizeof name);
+    if (length <= 0 || chain.size() == kDeepestChain) return {};
+    chain.emplace_back(name, static_cast<std::size_t>(length));
+    if (step == root) return chain;
+  }
+  return {};
+}
+
+// The file name of the program the process runs; empty when it cannot be read.
+fw::Text programFileNameOf(DWORD processId) {
+  const HANDLE process = fw::win::OpenProcess(kProcessQueryLimitedInformation, FALSE, processId);
+  if (process == nullptr) return fw::Text();
+  std::vector<char> path(32 * 1024);
+  DWORD size = static_cast<DWORD>(path.size());
+  const BOOL read = fw::win::QueryFullProcessImageNameA(process, 0, path.data(), &size);
+  closeKernelHandle(process);
+  if (!read) return fw::Text();
+  const fw::Text image(path.data(), size);
+  const std::size_t cut = fw::lastBackslash(image);
+  return cut == fw::Text::npos ? image : image.substr(cut + 1);
+}
+
+bool sameFileName(const fw::Text& a, const fw::Text& b) {
+  return !a.empty() && a.size() == b.size() && fw::findNoCase(a, b) == 0;
+}
+
 // The file names a window that any program of the user could have put there,
 // or one that a crash left behind and the system has since given to another
-// program: only a list box of the process the file names may receive the path.
+// window or program. Only the receiving list of a running player may take the
+// path: a window of the named process that lies where this process's own
+// receiving list lies (a list box in the title bar of the main window, not the
+// playlist window's list nor another program's), in a process that runs this
+// same program.
 bool isReceivingListOf(HWND window, DWORD processId) {
   DWORD owner = 0;
   if (fw::win::GetWindowThreadProcessId(window, &owner) == 0 || owner != processId) return false;
-  char className[16] = {};
-  const int length = fw::win::GetClassNameA(window, className, sizeof className);
-  // The system reports its list boxes' class as "ListBox"; class names are
-  // compared without case.
-  const fw::Text expected = "listbox";
-  if (length != static_cast<int>(expected.size())) return false;
-  for (int i = 0; i < length; ++i)
-    if ((className[i] | 0x20) != expected[i]) return false;
-  return true;
+  const std::vector<fw::Text> ours = classChain(mainWindow().接收文本列表框.handle());
+  if (ours.empty() || classChain(window) != ours) return false;
+  return sameFileName(programFileNameOf(processId), fw::programFileName());
+}
+
+// The path added to the list, answered within the wait; false when the list
+// refused it or its program did not answer in time.
+bool deliver(HWND list, const fw::Text& line) {
+  DWORD_PTR answer = 0;
+  const LRESULT sent = fw::win::SendMessageTimeoutA(list, kListAddString, 1,
+                                                    reinterpret_cast<LPARAM>(line.c_str()),
+                                                    kAbortIfHung, kAnswerWaitMs, &answer);
+  // LB_ERR and LB_ERRSPACE are negative: the line was not added.
+  return sent != 0 && static_cast<LRESULT>(answer) >= 0;
 }
 
 void publishHandOverFile(const fw::Text& path) {
@@ -95,8 +151,8 @@ bool handOffToRunningInstance() {
 
   const HWND list = windowFromRecord(record.listHandle);
   if (!isReceivingListOf(list, runningId)) return true;
-  const fw::Text line = path + kHandOverLineEnd;
-  fw::win::SendMessageA(list, kListAddString, 1, reinterpret_cast<LPARAM>(line.c_str()));
+  // Not taken: this process plays the file itself, as with a stale file.
+  if (!deliver(list, path + kHandOverLineEnd)) return true;
   // No engine exists yet: nothing to close.
   fw::endProgram(0);
   return false;

@@ -32,7 +32,10 @@ fw::Text mediaPathFromArguments(const fw::TextArray& arguments);
 // anything. Then decides this process's role: a first instance publishes the
 // hand-over file; a later instance created within the limit ("设置" /
 // "限定运行时间", ms) after the running one sends its path to that one's
-// receiving list and ends the program with exit code 0. True: start-up goes
+// receiving list and ends the program with exit code 0, once the list has
+// taken it. A file that names anything but a running player's own receiving
+// list, or a player that does not answer within a few seconds, leaves the
+// later instance to run on its own, as a stale file does. True: start-up goes
 // on in this process; false only when the program's end has been requested
 // (under a test seam, which returns).
 bool handOffToRunningInstance();

@@ -122,7 +122,15 @@ Text dlnaConversionDestination(const Text& entry) {
 bool convertForDlna(const Text& source, const Text& destination) {
   if (!fw::fileExists(source)) return false;
   if (fw::hasFolderBit(source)) return false;
-  if (fw::fileExists(destination)) return true;
+  switch (fw::fileExistence(destination)) {
+    case fw::Existence::kExists:
+      return true;
+    case fw::Existence::kUnknown:
+      // It may exist where the system cannot look: never converted over.
+      return false;
+    case fw::Existence::kAbsent:
+      break;
+  }
   // The program beside the running player, not in the current directory (an
   // accepted open dialog moves that to the media's folder). Its path may hold
   // blanks (a program folder often does): quoted, and named to the system as

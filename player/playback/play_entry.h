@@ -22,7 +22,9 @@ fw::Text dlnaConversionDestination(const fw::Text& entry);
 // started), or the conversion program kelvane.exe beside the running player was
 // started with the quoted source and destination, has ended, and left the
 // destination. False when the source is missing or a folder (or its attributes
-// cannot be read), the program cannot be started, or it wrote nothing. Blocks
+// cannot be read), whether the destination exists cannot be told (a path too
+// long for the system's ANSI routines, say: nothing is started), the program
+// cannot be started, or it wrote nothing. Blocks
 // this thread, without handling window messages, while the program runs.
 bool convertForDlna(const fw::Text& source, const fw::Text& destination);
 

@@ -12,6 +12,7 @@
 #include "engine-standin/standin_control.h"
 #include "tests/standin/fixtures.h"
 #include "tests/support/child.h"
+#include "tests/support/long_path.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -27,6 +28,7 @@ class ConversionProgramTest : public support::TempFolderTest {
     const std::string self = support::selfPath();
     const std::string program = self.substr(0, self.find_last_of('\\')) + "\\kelvane.exe";
     const std::string journalPath = temp.file("journal.txt");
+    DeleteFileA(journalPath.c_str());   // this run's lines alone
     std::vector<std::pair<std::string, std::string>> environment{{"STANDIN_ENGINE_JOURNAL", journalPath}};
     if (!engineConfiguration.empty()) {
       const std::string configurationPath = temp.file("engine.cfg");
@@ -141,6 +143,47 @@ TEST_P(RefusedArgumentsTest, EndsAfterItem6WithoutConverting) {
 
 INSTANTIATE_TEST_SUITE_P(ConversionProgram, RefusedArgumentsTest, testing::ValuesIn(kRefused),
                          [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
+
+// A path of 300 bytes is past what the ANSI routines take, so they cannot tell
+// whether it exists: an existing destination there must survive, and no run
+// may guess. Each ends after item 6 with its own code, touching nothing.
+TEST_F(ConversionProgramTest, APathWhoseExistenceCannotBeToldIsRefusedAndLeftAsItWas) {
+  const std::string from = source();
+  const std::string to = temp.file("out.wav");
+  const std::string keep = "an earlier conversion: keep me";
+  const struct {
+    const char* what;
+    bool longSource;
+    bool exists;
+    bool threeArguments;
+  } cases[] = {
+      {"an existing destination", false, true, false},
+      {"an existing destination, format given", false, true, true},
+      {"a destination that is not there", false, false, false},
+      {"an existing source", true, true, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    support::LongPath longPath(temp.path(), c.longSource ? "长 源.wav" : "长 目标.wav", 300);
+    ASSERT_TRUE(longPath.made());
+    ASSERT_EQ(longPath.path().size(), 300u);
+    if (c.exists) ASSERT_TRUE(longPath.write(c.longSource ? support::readFile(from) : keep));
+    ASSERT_EQ(GetFileAttributesA(longPath.path().c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE));
+
+    const std::string arguments = c.longSource ? q(longPath.path()) + " " + q(to)
+                                               : q(from) + " " + q(longPath.path());
+    EXPECT_EQ(run((c.threeArguments ? "x:wav " : "") + arguments), conversion::kExistenceUnknown);
+    EXPECT_EQ(configurationAfterCreate(), (std::vector<JournalLine>{{"APlayer_SetConfigA", "6", "2"}}));
+    if (c.longSource) {
+      EXPECT_EQ(GetFileAttributesA(to.c_str()), INVALID_FILE_ATTRIBUTES);
+    } else if (c.exists) {
+      EXPECT_TRUE(longPath.read() == keep) << "the existing destination was written over";
+    } else {
+      EXPECT_FALSE(longPath.exists());
+    }
+  }
+}
 
 TEST_F(ConversionProgramTest, FewerThanTwoArgumentsEndBeforeAnEngineExists) {
   for (const std::string& arguments : {std::string(), quoted(source())}) {

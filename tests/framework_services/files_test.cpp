@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/files.h"
+#include "tests/support/long_path.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -89,6 +90,42 @@ TEST_F(FilesTest, ExistsExactlyWhenADirectorySearchFindsAnEntry) {
     }
     EXPECT_EQ(fw::fileExists(c.path), found);
     EXPECT_EQ(fw::isExistingFile(c.path), found && !fw::hasFolderBit(c.path));
+    EXPECT_EQ(fw::fileExistence(c.path) == fw::Existence::kExists, found);
+  }
+}
+
+// Absent only where the system said "not found"; where it could not look, the
+// answer is that nobody knows, whether or not something is there.
+TEST_F(FilesTest, ExistenceHasAThirdAnswerWhereTheSystemCannotLook) {
+  support::LongPath longFile(temp.path(), "长.wav", 300);
+  ASSERT_TRUE(longFile.made());
+  ASSERT_TRUE(longFile.write("x"));
+  support::LongPath longMissing(temp.path(), "无.wav", 300);
+  ASSERT_TRUE(longMissing.made());
+  const Text longFolder = longFile.path().substr(0, longFile.path().rfind('\\'));
+  ASSERT_GT(longFolder.size(), 260u);
+
+  using fw::Existence;
+  const struct {
+    Text path;
+    Existence answer;
+  } cases[] = {
+      {temp.file("a.mp3"), Existence::kExists},
+      {temp.file("Sub"), Existence::kExists},
+      {temp.file("*.mp4"), Existence::kExists},
+      {temp.file("b.mp3"), Existence::kAbsent},
+      {temp.file("missing\\b.mp3"), Existence::kAbsent},
+      {temp.file("*.avi"), Existence::kAbsent},
+      {"", Existence::kAbsent},
+      {longFile.path(), Existence::kUnknown},      // 300 bytes: past the ANSI routines
+      {longMissing.path(), Existence::kUnknown},
+      {longFolder, Existence::kUnknown},
+      {"\\\\?\\" + longFile.path(), Existence::kUnknown},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(fw::fileExistence(c.path), c.answer);
+    EXPECT_EQ(fw::fileExists(c.path), c.answer == Existence::kExists);
   }
 }
 

@@ -10,6 +10,7 @@
 #include "player/playback/playback.h"
 #include "tests/player_dlna/dlna_fixture.h"
 #include "tests/player_road/wav_bytes.h"
+#include "tests/support/long_path.h"
 #include "tests/support/wait.h"
 
 namespace dlna {
@@ -44,6 +45,15 @@ class CastingTest : public DlnaTest {
     return paths;
   }
   bool playing() { return player::playerEngine->getState() == engine::kPlaying; }
+  // Chooses the renderer in the DLNA window, as a user does.
+  void castTo(const std::string& line) {
+    player::DlnaWindow& dlna = openDlnaWindow();
+    waitForPolls(1);
+    ASSERT_EQ(listed(), Lines{line});
+    clickLine(0);
+    press(dlna.按钮1);
+    ASSERT_EQ(dlnaWindow(), nullptr);
+  }
 };
 
 TEST_F(CastingTest, ConvertTypeIsCastAsTheWavKelvaneWritesAndSkipTypeIsPassedOver) {
@@ -93,6 +103,56 @@ TEST_F(CastingTest, ConvertTypeIsCastAsTheWavKelvaneWritesAndSkipTypeIsPassedOve
   EXPECT_EQ(opened(), Lines{last});
   EXPECT_EQ(player::currentIndex, 3);
   EXPECT_TRUE(support::waitUntil([&] { return playing(); }));
+}
+
+// The ANSI routines take no path much past 259 bytes, so they cannot say
+// whether such a destination exists: an earlier conversion may lie there. The
+// entry is then left as it is, as after a failed conversion, and the
+// conversion program is not even started. A ".m" source is two bytes shorter
+// than its destination: at 259 bytes it is still seen, its destination at 261
+// not (Windows takes 259 characters, Wine 260).
+TEST_F(CastingTest, ADestinationWhoseExistenceCannotBeToldIsNeverConvertedOver) {
+  writeSettings("[DLNA自动转换类型]\r\n.m\r\n");
+  findRenderers("客厅电视;uuid-tv");
+  startPlayer();
+  castTo("客厅电视;uuid-tv");
+
+  const std::string earlier = "an earlier conversion: keep me";
+  const struct {
+    const char* what;
+    bool destinationExists;
+  } cases[] = {
+      {"an earlier conversion there", true},
+      {"nothing there", false},
+  };
+  int run = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string name = "clip" + std::to_string(run++);
+    support::LongPath source(temp.path(), name + ".m", 259);
+    support::LongPath destination(temp.path(), name + ".wav", 261);
+    ASSERT_TRUE(source.made() && destination.made());
+    ASSERT_TRUE(source.write("media"));
+    if (c.destinationExists) ASSERT_TRUE(destination.write(earlier));
+    ASSERT_TRUE(fw::fileExists(source.path()));
+    ASSERT_EQ(GetFileAttributesA(destination.path().c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE));
+
+    seam.fileAnswers.push_back(file("列表.txt", source.path() + "\r\n"));
+    journalToFile();
+    support::writeFile(temp.file("journal.txt"), "");
+    standin::clearJournal();
+    chooseMenuItem(window().载入播放列表);
+
+    EXPECT_EQ(conversionRoad(), Lines{}) << "the conversion program ran";
+    EXPECT_EQ(opened(), Lines{});
+    EXPECT_EQ(player::playlist, Lines{source.path()});
+    if (c.destinationExists) {
+      EXPECT_TRUE(destination.read() == earlier) << "the earlier conversion was written over";
+    } else {
+      EXPECT_FALSE(destination.exists());
+    }
+  }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <memory>
 #include <set>
 
+#include "framework/window.h"
 #include "player/app/hand_over.h"
 #include "tests/player_handover/instance_fixture.h"
 #include "tests/support/child.h"
@@ -20,6 +21,37 @@ namespace handover {
 namespace {
 
 QUORLE_CHILD(end_at_once) { return 0; }
+
+// A program of the user's that owns a list box and names itself and that list
+// box in the hand-over file, as any program could. "plain": a list box of its
+// own; "shaped": one built as the player builds its receiving list, in a
+// picture box of a window of the same framework. It then answers messages
+// until it is ended.
+struct ShapedLikeThePlayer : fw::Window {
+  ShapedLikeThePlayer() : Window({.width = 200, .height = 80, .visible = false}) {}
+  fw::PictureBox bar{this, {.left = 0, .top = 0, .width = 200, .height = 40}};
+  fw::ListBox list{this, {.parent = &bar, .left = 100, .top = 3, .width = 28, .height = 32,
+                          .visible = false}};
+};
+
+QUORLE_CHILD(name_own_list_box) {
+  HWND list = nullptr;
+  if (arguments.at(0) == "plain") {
+    list = CreateWindowExA(0, "LISTBOX", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+  } else {
+    fw::loadWindow<ShapedLikeThePlayer>();
+    if (ShapedLikeThePlayer* window = fw::openWindow<ShapedLikeThePlayer>()) list = window->list.handle();
+  }
+  if (list == nullptr) return 2;
+  if (!support::writeFile(handOverFilePath(),
+                          std::to_string(GetCurrentProcessId()) + "\r\n" +
+                              std::to_string(static_cast<long>(reinterpret_cast<intptr_t>(list))))) {
+    return 3;
+  }
+  support::pumpMessages(30000);
+  return 0;
+}
 
 // prefix, n, suffix (joined without the temporaries GCC 12 warns about).
 std::string numbered(const char* prefix, int n, const char* suffix) {
@@ -170,6 +202,70 @@ TEST_F(HandOver, AHandleThatIsNotAListBoxOfTheNamedProcessReceivesNothing) {
     EXPECT_TRUE(DeleteFileA(handOverFilePath().c_str())) << "the later start keeps the file open";
   }
   DestroyWindow(foreign);
+  EXPECT_EQ(pressNext(first.main, first.journal), "hint " + a + kLastHint);
+}
+
+// Any program of the user can write the file: one that names itself and a list
+// box of its own, even one shaped as the player's receiving list, receives
+// nothing. The later start runs as a player of its own and plays its file.
+TEST_F(HandOver, AProgramThatNamesItsOwnListBoxInTheFileReceivesNothing) {
+  const std::string a = media("a.mp3");
+  FirstInstance first(programFolder(), inQuotes(a), a);
+  ASSERT_NE(first.main, nullptr);
+  int run = 0;
+  for (const char* kind : {"plain", "shaped"}) {
+    SCOPED_TRACE(kind);
+    DeleteFileA(handOverFilePath().c_str());
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION program{};
+    std::string commandLine = support::childCommandLine("name_own_list_box", {kind});
+    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &program));
+    const std::string named = std::to_string(program.dwProcessId) + "\r\n";
+    ASSERT_TRUE(support::waitUntil(
+        [&] { return support::readFile(handOverFilePath()).rfind(named, 0) == 0; }, 15000));
+    const HWND list = reinterpret_cast<HWND>(
+        static_cast<intptr_t>(std::stol(support::readFile(handOverFilePath()).substr(named.size()))));
+    ASSERT_TRUE(IsWindow(list));
+
+    const std::string b = media(numbered("b", run, ".mp3"));
+    const std::string journal = temp.file(numbered("later-journal", run++, ".txt"));
+    support::PlayerProgram later(first.program.path());
+    ASSERT_TRUE(later.start(inQuotes(b), journal));
+    EXPECT_TRUE(runsOnItsOwn(later, journal, b));
+    EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 0);
+
+    TerminateProcess(program.hProcess, 0);
+    WaitForSingleObject(program.hProcess, 5000);
+    CloseHandle(program.hThread);
+    CloseHandle(program.hProcess);
+  }
+  EXPECT_EQ(pressNext(first.main, first.journal), "hint " + a + kLastHint);
+}
+
+// A first instance that answers nothing (here its windows' thread is stopped)
+// holds a later start a few seconds at most: it then plays its file itself.
+TEST_F(HandOver, AFirstInstanceThatDoesNotAnswerLeavesTheLaterStartToPlayItsFile) {
+  const std::string a = media("a.mp3");
+  FirstInstance first(programFolder(), inQuotes(a), a);
+  ASSERT_NE(first.main, nullptr);
+  ASSERT_TRUE(first.program.suspend());
+
+  const std::string b = media("b.mp3");
+  const std::string journal = temp.file("later-journal.txt");
+  support::PlayerProgram later(first.program.path());
+  const DWORD started = GetTickCount();
+  ASSERT_TRUE(later.start(inQuotes(b), journal));
+  const bool onItsOwn = runsOnItsOwn(later, journal, b);
+  const DWORD waited = GetTickCount() - started;
+  ASSERT_TRUE(first.program.resume());
+  EXPECT_TRUE(onItsOwn);
+  EXPECT_LT(waited, 15000u);
+
+  // Woken again, the first instance answers as before, and the path given up
+  // on does not arrive after all: it plays in one window only.
+  support::pumpMessages(600);
   EXPECT_EQ(pressNext(first.main, first.journal), "hint " + a + kLastHint);
 }
 

@@ -31,9 +31,22 @@ BOOL WINAPI givenTimes(HANDLE process, LPFILETIME creation, LPFILETIME exit, LPF
   return TRUE;
 }
 
+// The running copy counts as running the program this process runs, which a
+// later start asks before it hands over: here that program is the test itself.
+BOOL WINAPI sameProgram(HANDLE process, DWORD, LPSTR name, PDWORD size) {
+  if (GetProcessId(process) != runningProcess) return FALSE;
+  const DWORD length = GetModuleFileNameA(nullptr, name, *size);
+  if (length == 0 || length >= *size) return FALSE;
+  *size = length;
+  return TRUE;
+}
+
 class Limit : public spine::PlayerTest {
  protected:
-  ~Limit() override { fw::win::GetProcessTimes.replaceForTests(nullptr); }
+  ~Limit() override {
+    fw::win::GetProcessTimes.replaceForTests(nullptr);
+    fw::win::QueryFullProcessImageNameA.replaceForTests(nullptr);
+  }
 
   // A copy of the program runs as the first instance; this process then starts
   // `delayMs` after it, with the default limit of 1000 ms.
@@ -45,6 +58,7 @@ class Limit : public spine::PlayerTest {
     runningProcess = first.program.processId();
     ownDelayMs = delayMs;
     fw::win::GetProcessTimes.replaceForTests(givenTimes);
+    fw::win::QueryFullProcessImageNameA.replaceForTests(sameProgram);
     spine::setPlayerArguments(inQuotes(clip));
     startPlayer();
   }

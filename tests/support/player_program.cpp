@@ -147,6 +147,14 @@ HWND PlayerProgram::logoButton(HWND main) {
   });
 }
 
+bool PlayerProgram::suspend() {
+  return process_.hThread != nullptr && SuspendThread(process_.hThread) != static_cast<DWORD>(-1);
+}
+
+bool PlayerProgram::resume() {
+  return process_.hThread != nullptr && ResumeThread(process_.hThread) != static_cast<DWORD>(-1);
+}
+
 int PlayerProgram::waitForExit(unsigned timeoutMs) {
   if (process_.hProcess == nullptr) return -1;
   if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) {

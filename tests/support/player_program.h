@@ -54,6 +54,10 @@ class PlayerProgram {
   // left end); nullptr until they exist.
   static HWND closeButton(HWND main);
   static HWND logoButton(HWND main);
+  // Stops and goes on with the program's main thread, which runs its windows:
+  // meanwhile the program answers no message, as a hung one does.
+  bool suspend();
+  bool resume();
   // Waits for the end; the exit code, or -1 when it was still running at the
   // limit (it is ended then).
   int waitForExit(unsigned timeoutMs = 15000);
