@@ -59,6 +59,9 @@ TEST(WindowsRoutines, EveryRoutineOfTheListBinds) {
   expectBinds(win::DragQueryFileA, "DragQueryFileA");
   expectBinds(win::DragFinish, "DragFinish");
   expectBinds(win::GetCursorPos, "GetCursorPos");
+  expectBinds(win::QueryFullProcessImageNameA, "QueryFullProcessImageNameA");
+  expectBinds(win::GetAncestor, "GetAncestor");
+  expectBinds(win::SendMessageTimeoutA, "SendMessageTimeoutA");
   EXPECT_TRUE(seam.calls.empty());
 }
 
@@ -78,6 +81,9 @@ TEST(WindowsRoutines, PassPointerSizedValuesWhole) {
       fw::win::SetWindowLongA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(answerProc)));
   EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)), answerProc);
   EXPECT_EQ(fw::win::SendMessageA(window, WM_APP, 0, 0), 4711);
+  DWORD_PTR answer = 0;
+  EXPECT_NE(fw::win::SendMessageTimeoutA(window, WM_APP, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer), 0);
+  EXPECT_EQ(answer, 4711u);
   EXPECT_EQ(fw::win::CallWindowProcA(answerProc, window, WM_APP, 0, 0), 4711);
   fw::win::SetWindowLongA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
 
