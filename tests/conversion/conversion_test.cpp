@@ -167,7 +167,9 @@ TEST_F(ConversionProgramTest, APathWhoseExistenceCannotBeToldIsRefusedAndLeftAsI
     support::LongPath longPath(temp.path(), c.longSource ? "长 源.wav" : "长 目标.wav", 300);
     ASSERT_TRUE(longPath.made());
     ASSERT_EQ(longPath.path().size(), 300u);
-    if (c.exists) ASSERT_TRUE(longPath.write(c.longSource ? support::readFile(from) : keep));
+    if (c.exists) {
+      ASSERT_TRUE(longPath.write(c.longSource ? support::readFile(from) : keep));
+    }
     ASSERT_EQ(GetFileAttributesA(longPath.path().c_str()), INVALID_FILE_ATTRIBUTES);
     ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE));
 

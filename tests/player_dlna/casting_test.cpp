@@ -133,7 +133,9 @@ TEST_F(CastingTest, ADestinationWhoseExistenceCannotBeToldIsNeverConvertedOver) 
     support::LongPath destination(temp.path(), name + ".wav", 261);
     ASSERT_TRUE(source.made() && destination.made());
     ASSERT_TRUE(source.write("media"));
-    if (c.destinationExists) ASSERT_TRUE(destination.write(earlier));
+    if (c.destinationExists) {
+      ASSERT_TRUE(destination.write(earlier));
+    }
     ASSERT_TRUE(fw::fileExists(source.path()));
     ASSERT_EQ(GetFileAttributesA(destination.path().c_str()), INVALID_FILE_ATTRIBUTES);
     ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE));

@@ -30,14 +30,18 @@ LongPath::LongPath(const std::string& folder, const std::string& name, std::size
   while (made_ && left > 0) {
     std::size_t take = std::min(left, kFillerLength + 1);
     if (left - take == 1) --take;   // no folder fits in one byte
-    fillers_ += "\\" + std::string(take - 1, letter++);
+    fillers_ += '\\';
+    fillers_.append(take - 1, letter++);
     left -= take;
     // Another path in the same folder shares them.
     if (!CreateDirectoryW(unlimited(base_ + fillers_).c_str(), nullptr) &&
         GetLastError() != ERROR_ALREADY_EXISTS)
       made_ = false;
   }
-  path_ = base_ + fillers_ + "\\" + name;
+  path_ = base_;
+  path_ += fillers_;
+  path_ += '\\';
+  path_ += name;
 }
 
 LongPath::~LongPath() {
