@@ -42,6 +42,12 @@ void deleteOwned(Window* window) {
   owned.erase(it);
 }
 
+// Shown (with every parent), enabled and still there.
+bool canHaveFocus(const Unit* unit) {
+  HWND hwnd = unit->handle();
+  return hwnd != nullptr && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd);
+}
+
 UnitPlacement windowPlacement(const WindowDescription& d) {
   return UnitPlacement{nullptr, d.left, d.top, d.width, d.height, d.visible, true};
 }
@@ -243,6 +249,45 @@ void Window::rebuildMenuBar() {
   if (old != nullptr) DestroyMenu(old);
 }
 
+bool Window::hasTabOrder() const {
+  return std::any_of(units_.begin(), units_.end(), [](const Unit* unit) { return unit->takesFocus(); });
+}
+
+void Window::focusUnit(Unit* unit) {
+  SetFocus(unit->handle());
+  // Windows hides focus rectangles until the keyboard is used; a window that
+  // puts the focus on a unit for the keyboard shows where it is.
+  SendMessageA(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+bool Window::giveFocus() {
+  if (!hasTabOrder()) return false;
+  Unit* target = lastFocus_ != nullptr && canHaveFocus(lastFocus_) ? lastFocus_ : nullptr;
+  for (auto it = units_.begin(); target == nullptr && it != units_.end(); ++it) {
+    if ((*it)->takesFocus() && canHaveFocus(*it)) target = *it;
+  }
+  if (target == nullptr) return false;
+  focusUnit(target);
+  return true;
+}
+
+bool Window::tabFrom(Unit* from, bool backwards) {
+  if (!hasTabOrder()) return false;
+  const auto count = static_cast<std::ptrdiff_t>(units_.size());
+  auto at = std::find(units_.begin(), units_.end(), from) - units_.begin();
+  // From the window itself, Tab goes to the first unit and Shift+Tab to the last.
+  if (at == count) at = backwards ? count : -1;
+  const std::ptrdiff_t step = backwards ? -1 : 1;
+  for (std::ptrdiff_t n = 1; n <= count; ++n) {
+    Unit* unit = units_[static_cast<std::size_t>(((at + step * n) % count + count) % count)];
+    if (unit->takesFocus() && canHaveFocus(unit)) {
+      focusUnit(unit);
+      break;
+    }
+  }
+  return true;
+}
+
 void Window::applyWorkAreaMaximise(MINMAXINFO& info) const {
   HMONITOR monitor = MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST);
   MONITORINFO mi{};
@@ -277,6 +322,21 @@ bool Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resu
     case WM_NCACTIVATE:
       if (description_.border == Border::None) {
         result = TRUE;
+        return true;
+      }
+      return false;
+    case WM_ACTIVATE:
+      // Not while minimised: the focus then stays with the window itself.
+      if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0 && giveFocus()) {
+        result = 0;
+        return true;
+      }
+      return false;
+    case WM_SETFOCUS:
+      // The system hands the focus to the window itself when the unit that
+      // had it is hidden or destroyed, or when a minimised window is restored.
+      if (giveFocus()) {
+        result = 0;
         return true;
       }
       return false;

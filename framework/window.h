@@ -128,6 +128,16 @@ class Window : public Unit {
 
   const WindowDescription& description() const { return description_; }
 
+  // The units described with takesFocus are the window's Tab order, in the
+  // order they are described. While the window has such units, activating it
+  // gives the focus back to the unit that had it last, or (when it opens, and
+  // when that unit is hidden, disabled or gone) to the first unit of the order
+  // that can take it: shown with its parents, and enabled. Tab moves the focus
+  // to the next unit of the order that can take it, Shift+Tab to the one
+  // before, both wrapping around; the Tab key then reaches no unit. A window
+  // without such units leaves the focus and the Tab key alone.
+  bool hasTabOrder() const;
+
   bool visible() const override;
   // Showing activates the window.
   void setVisible(bool visible) override;
@@ -147,6 +157,11 @@ class Window : public Unit {
   void addUnit(Unit* unit) { units_.push_back(unit); }
   void rebuildMenuBar();
   void paintBackground(HDC dc, const RECT& area) override;
+  // A unit of this window received the focus.
+  void noteFocus(Unit* unit) { lastFocus_ = unit; }
+  // Tab (or Shift+Tab) pressed in `from` (a unit or the window itself). True
+  // when the window has a Tab order, which then takes the key.
+  bool tabFrom(Unit* from, bool backwards);
 
  protected:
   bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -156,10 +171,15 @@ class Window : public Unit {
  private:
   void createUnits();
   void applyWorkAreaMaximise(MINMAXINFO& info) const;
+  // Gives the focus as activation does (see hasTabOrder); false when the
+  // window has no unit that can take it.
+  bool giveFocus();
+  void focusUnit(Unit* unit);
 
   WindowDescription description_;
   bool dragToMove_ = false;
   std::vector<Unit*> units_;
+  Unit* lastFocus_ = nullptr;
   std::vector<class MenuItem*> commands_;
   std::vector<Timer*> timers_;
   HMENU menuBar_ = nullptr;

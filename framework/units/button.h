@@ -1,5 +1,6 @@
 #pragma once
-// A push button with a text.
+// A push button with a text, pressed by a click and, while it has the focus,
+// by Space or Enter.
 #include "framework/units/unit.h"
 
 namespace fw {
@@ -13,6 +14,8 @@ struct ButtonDescription {
   Text caption;
   bool visible = true;
   bool enabled = true;
+  // In the window's Tab order (see fw::Window).
+  bool takesFocus = false;
   PlainHandler onClick;
 };
 
@@ -26,6 +29,8 @@ class Button : public Unit {
   bool onNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
+  void press();
+
   ButtonDescription description_;
 };
 

@@ -6,13 +6,13 @@
 namespace fw {
 
 EditBox::EditBox(Window* window, EditBoxDescription d)
-    : Unit(window, UnitPlacement{d.parent, d.left, d.top, d.width, d.height, d.visible, d.enabled}),
+    : Unit(window, UnitPlacement{d.parent, d.left, d.top, d.width, d.height, d.visible, d.enabled, d.takesFocus}),
       description_(std::move(d)) {
   caption_ = description_.caption;
 }
 
 void EditBox::createHandle() {
-  createChild("EDIT", ES_AUTOHSCROLL | ES_LEFT | WS_TABSTOP, WS_EX_CLIENTEDGE);
+  createChild("EDIT", ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE);
 }
 
 bool EditBox::onMessage(UINT message, WPARAM wParam, LPARAM, LRESULT&) {

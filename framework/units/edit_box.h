@@ -13,6 +13,8 @@ struct EditBoxDescription {
   Text caption;
   bool visible = true;
   bool enabled = true;
+  // In the window's Tab order (see fw::Window).
+  bool takesFocus = false;
   // After every change of the content, by the user or by setCaption.
   PlainHandler onTextChanged;
   KeyHandler onKeyDown;

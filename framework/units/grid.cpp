@@ -1,6 +1,7 @@
 #include "framework/units/grid.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "framework/units/internal.h"
 #include "framework/window.h"
@@ -46,7 +47,7 @@ void drawTick(HDC dc, const RECT& cell, bool ticked) {
 }  // namespace
 
 Grid::Grid(Window* window, GridDescription d)
-    : Unit(window, UnitPlacement{d.parent, d.left, d.top, d.width, d.height, d.visible, d.enabled}),
+    : Unit(window, UnitPlacement{d.parent, d.left, d.top, d.width, d.height, d.visible, d.enabled, d.takesFocus}),
       description_(std::move(d)) {
   setColumnCount(std::max(1, description_.columns));
   setRowCount(std::max(0, description_.rows));
@@ -184,6 +185,7 @@ void Grid::paint(HDC dc) {
   const int fixedRows = std::min(description_.fixedRows, rowCount());
   const int h = rowHeight();
   int y = 0;
+  std::optional<RECT> currentCell;
   auto drawRow = [&](int row) {
     int x = 0;
     for (int column = 0; column < columns_; ++column) {
@@ -192,6 +194,7 @@ void Grid::paint(HDC dc) {
       const bool header = row < fixedRows || column < description_.fixedColumns;
       const bool current = row == currentRow_ && column == currentColumn_;
       fill(dc, cell, current ? kCurrentColour : header ? kHeaderColour : RGB(255, 255, 255));
+      if (current) currentCell = cell;
       const Cell& c = cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
       if (types_[static_cast<std::size_t>(column)] == kTickColumn && row >= fixedRows) {
         drawTick(dc, cell, c.tick);
@@ -214,10 +217,34 @@ void Grid::paint(HDC dc) {
   for (int row = fixedRows + firstBodyRow_; row < rowCount() && y < client.bottom; ++row) drawRow(row);
   SelectObject(dc, oldPen);
   DeleteObject(line);
+  if (GetFocus() == hwnd_) {
+    RECT frame = currentCell.value_or(client);
+    InflateRect(&frame, -2, -2);
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    DrawFocusRect(dc, &frame);
+  }
+}
+
+void Grid::moveCurrentCell(int rows, int columns) {
+  const int top = std::max(0, description_.fixedRows);
+  const int left = std::clamp(description_.fixedColumns, 0, std::max(0, columns_ - 1));
+  if (top >= rowCount() || columns_ == 0) return;
+  int row = top;
+  int column = left;
+  if (currentRow_ >= top && currentColumn_ >= left) {
+    row = std::clamp(currentRow_ + rows, top, rowCount() - 1);
+    column = std::clamp(currentColumn_ + columns, left, columns_ - 1);
+  }
+  setCurrentCell(row, column);
+  const int body = row - top;
+  const int page = std::max(1, visibleBodyRows());
+  if (body < firstBodyRow_) scrollTo(body);
+  if (body >= firstBodyRow_ + page) scrollTo(body - page + 1);
 }
 
 void Grid::createHandle() {
-  if (createChild(kUnitClass, WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE) != nullptr) updateScrollBar();
+  if (createChild(kUnitClass, WS_VSCROLL, WS_EX_CLIENTEDGE) != nullptr) updateScrollBar();
 }
 
 bool Grid::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -238,6 +265,24 @@ bool Grid::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
       }
       return true;
     }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return true;
+    case WM_KEYDOWN:
+      switch (wParam) {
+        case VK_UP: moveCurrentCell(-1, 0); return true;
+        case VK_DOWN: moveCurrentCell(1, 0); return true;
+        case VK_LEFT: moveCurrentCell(0, -1); return true;
+        case VK_RIGHT: moveCurrentCell(0, 1); return true;
+        case VK_SPACE:
+          if (!keyRepeated(lParam) && currentRow_ >= description_.fixedRows && currentColumn_ >= 0 &&
+              eventsAllowed()) {
+            description_.onCellClick();
+          }
+          return true;
+        default: return false;
+      }
     case WM_MOUSEWHEEL:
       scrollTo(firstBodyRow_ - GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA * 3);
       return true;

@@ -1,7 +1,9 @@
 #pragma once
 // A grid of text cells with a fixed header row and column, column widths, and
 // columns of ticks. Drawn by the layer; scrolls vertically when the rows do not
-// fit.
+// fit. While it has the focus, a dotted frame marks the current cell (the whole
+// grid when there is none) and the arrow keys move the current cell over the
+// cells below and right of the headers, the first arrow to the first of them.
 #include "framework/units/unit.h"
 
 namespace fw {
@@ -18,8 +20,11 @@ struct GridDescription {
   int fixedColumns = 1;   // header columns at the left, drawn as headers
   bool visible = true;
   bool enabled = true;
+  // In the window's Tab order (see fw::Window).
+  bool takesFocus = false;
   // A click on a cell of a row below the fixed rows. The cell becomes
-  // the current cell before the handler runs.
+  // the current cell before the handler runs. Space on the focused grid
+  // raises it for the current cell, as a click on it would.
   PlainHandler onCellClick;
 };
 
@@ -71,6 +76,8 @@ class Grid : public Unit {
   int visibleBodyRows() const;
   void updateScrollBar();
   void scrollTo(int firstRow);
+  // The arrow keys: the current cell moved by rows and columns.
+  void moveCurrentCell(int rows, int columns);
 
   GridDescription description_;
   int columns_ = 1;

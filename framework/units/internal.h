@@ -37,6 +37,9 @@ int mouseX(LPARAM lParam);
 int mouseY(LPARAM lParam);
 int mouseKeys(WPARAM wParam);
 
+// A key message's lParam: the key was already down (the keyboard repeats it).
+inline bool keyRepeated(LPARAM lParam) { return (lParam & (LPARAM{1} << 30)) != 0; }
+
 // Paints into a memory bitmap and copies it to the window at the end, so that
 // layered drawing (background, picture, text) never flickers.
 class BufferedPaint {

@@ -8,7 +8,7 @@
 namespace fw {
 
 ListBox::ListBox(Window* window, ListBoxDescription d)
-    : Unit(window, UnitPlacement{d.parent, d.left, d.top, d.width, d.height, d.visible, d.enabled}),
+    : Unit(window, UnitPlacement{d.parent, d.left, d.top, d.width, d.height, d.visible, d.enabled, d.takesFocus}),
       description_(std::move(d)) {
   if (description_.background) backgroundBrush_ = CreateSolidBrush(toColorRef(*description_.background));
 }
@@ -18,7 +18,7 @@ ListBox::~ListBox() {
 }
 
 void ListBox::createHandle() {
-  DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
+  DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER;
   if (description_.selection == Selection::Extended) style |= LBS_EXTENDEDSEL;
   if (createChild("LISTBOX", style) == nullptr) return;
   listProc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd_, GCLP_WNDPROC));

@@ -21,6 +21,8 @@ struct ListBoxDescription {
   int extraLineHeight = 0;
   bool visible = true;
   bool enabled = true;
+  // In the window's Tab order (see fw::Window).
+  bool takesFocus = false;
   // A double-click on the list (the first click has selected the line under it).
   PlainHandler onItemDoubleClick;
   KeyHandler onKeyDown;

@@ -28,7 +28,7 @@ bool walk(HWND tree, HTREEITEM item, int& number, Visit& visit) {
 }  // namespace
 
 TreeBox::TreeBox(Window* window, TreeBoxDescription d)
-    : Unit(window, UnitPlacement{d.parent, d.left, d.top, d.width, d.height, d.visible, d.enabled}),
+    : Unit(window, UnitPlacement{d.parent, d.left, d.top, d.width, d.height, d.visible, d.enabled, d.takesFocus}),
       description_(std::move(d)) {}
 
 void TreeBox::createHandle() {
@@ -39,7 +39,7 @@ void TreeBox::createHandle() {
     return win::InitCommonControlsEx(&controls) != FALSE;
   }();
   (void)registered;
-  createChild(WC_TREEVIEWA, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | WS_TABSTOP,
+  createChild(WC_TREEVIEWA, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
               WS_EX_CLIENTEDGE);
   if (hwnd_ != nullptr) {
     SendMessageA(hwnd_, TVM_SETTEXTCOLOR, 0, RGB(0, 0, 0));

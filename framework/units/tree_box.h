@@ -14,6 +14,8 @@ struct TreeBoxDescription {
   int height = 0;
   bool visible = true;
   bool enabled = true;
+  // In the window's Tab order (see fw::Window).
+  bool takesFocus = false;
   // A left double-click (the first click has selected the item under it; a
   // double-click on a parent also expands or collapses it).
   PlainHandler onDoubleClick;

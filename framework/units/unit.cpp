@@ -211,6 +211,16 @@ LRESULT UnitAccess::dispatch(Unit* unit, UINT message, WPARAM wParam, LPARAM lPa
     window.destroy();
     handled = true;
   }
+  if (!handled && message == WM_SETFOCUS && unit != &window) window.noteFocus(unit);
+  if (!handled && message == WM_KEYDOWN && wParam == VK_TAB && (keysHeldNow() & (kCtrlHeld | kAltHeld)) == 0) {
+    handled = window.tabFrom(unit, (keysHeldNow() & kShiftHeld) != 0);
+  }
+  // The character TranslateMessage made of a Tab that moved the focus still
+  // reaches the unit the focus left, where an edit box would take it as text.
+  if (!handled && message == WM_CHAR && wParam == '\t' && window.hasTabOrder()) {
+    result = 0;
+    handled = true;
+  }
   if (!handled && unit->hwnd_ != nullptr) handled = unit->onMessage(message, wParam, lParam, result);
   if (!handled && unit->hwnd_ != nullptr) result = unit->defaultProc(message, wParam, lParam);
   if (message == WM_NCDESTROY) {
@@ -256,6 +266,7 @@ HWND Unit::createChild(const char* className, DWORD style, DWORD exStyle) {
   DWORD fullStyle = WS_CHILD | WS_CLIPSIBLINGS | style;
   if (stored_.visible) fullStyle |= WS_VISIBLE;
   if (!stored_.enabled) fullStyle |= WS_DISABLED;
+  if (stored_.takesFocus) fullStyle |= WS_TABSTOP;
   HWND hwnd = CreateWindowExA(exStyle, className, caption_.c_str(), fullStyle, stored_.left, stored_.top,
                               std::max(0, stored_.width), std::max(0, stored_.height), parent, nullptr,
                               GetModuleHandleA(nullptr), ours ? this : nullptr);

@@ -89,6 +89,9 @@ struct UnitPlacement {
   int height = 0;
   bool visible = true;
   bool enabled = true;
+  // In its window's Tab order (see Window): given the focus when the window is
+  // activated, reached with Tab and Shift+Tab.
+  bool takesFocus = false;
 };
 
 class Unit {
@@ -121,6 +124,9 @@ class Unit {
   // box's content. Units without a text keep what is set and show nothing.
   virtual Text caption() const;
   virtual void setCaption(const Text& caption);
+
+  // Whether the unit is in its window's Tab order, as described.
+  bool takesFocus() const { return stored_.takesFocus; }
 
   // The unit's Win32 window while it exists, else nullptr. Timers, menu items and
   // the common dialog have none.

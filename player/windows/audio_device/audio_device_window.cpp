@@ -19,9 +19,9 @@ AudioDeviceWindow::AudioDeviceWindow()
                    .align = fw::TextAlign::Centre}),
       关闭图形按钮(this, skin::smallCloseButton({.left = 483, .top = 0, .width = 17, .height = 16,
                                                    .onClick = closeAudioDeviceWindow})),
-      列表框1(this, {.left = -1, .top = 31, .width = 502, .height = 184, .extraLineHeight = 4,
+      列表框1(this, {.left = -1, .top = 31, .width = 502, .height = 184, .extraLineHeight = 4, .takesFocus = true,
                      .onItemDoubleClick = onAudioDeviceDoubleClick}),
-      按钮1(this, {.left = 210, .top = 218, .width = 80, .height = 32, .caption = "确定",
+      按钮1(this, {.left = 210, .top = 218, .width = 80, .height = 32, .caption = "确定", .takesFocus = true,
                    .onClick = onAudioDeviceOkButton}) {}
 
 }  // namespace player

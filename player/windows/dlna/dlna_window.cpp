@@ -29,13 +29,13 @@ DlnaWindow::DlnaWindow()
       关闭图形按钮(this, skin::smallCloseButton({.left = 483, .top = 0, .width = 17, .height = 16,
                                                    .onClick = closeDlnaWindow})),
       列表框1(this, {.left = -1, .top = 31, .width = 502, .height = 184,
-                     .selection = fw::Selection::Single,
+                     .selection = fw::Selection::Single, .takesFocus = true,
                      .onItemDoubleClick = onDlnaListDoubleClick}),
-      按钮1(this, {.left = 121, .top = 218, .width = 80, .height = 32, .caption = "确定",
+      按钮1(this, {.left = 121, .top = 218, .width = 80, .height = 32, .caption = "确定", .takesFocus = true,
                    .onClick = onDlnaOkButton}),
-      按钮2(this, {.left = 210, .top = 218, .width = 80, .height = 32, .caption = "强制刷新",
+      按钮2(this, {.left = 210, .top = 218, .width = 80, .height = 32, .caption = "强制刷新", .takesFocus = true,
                    .onClick = refreshDlnaDevices}),
-      按钮3(this, {.left = 299, .top = 218, .width = 80, .height = 32, .caption = "取消DLNA播放",
+      按钮3(this, {.left = 299, .top = 218, .width = 80, .height = 32, .caption = "取消DLNA播放", .takesFocus = true,
                    .onClick = cancelDlnaCasting}),
       时钟1(this, {.left = 448, .top = 224, .width = 26, .height = 26, .onTick = pollDlnaDevices}) {}
 

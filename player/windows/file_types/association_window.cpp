@@ -31,15 +31,15 @@ AssociationWindow::AssociationWindow()
       关闭图形按钮(this, skin::smallCloseButton({.parent = &图片框1, .left = 224, .top = 0, .width = 17, .height = 16,
                                                    .onClick = closeAssociationWindow})),
       高级表格1(this, {.left = 0, .top = 24, .width = 241, .height = 320,
-                       .columns = 3, .rows = 1, .fixedRows = 1, .fixedColumns = 1,
+                       .columns = 3, .rows = 1, .fixedRows = 1, .fixedColumns = 1, .takesFocus = true,
                        .onCellClick = toggleAssociationCheck}),
-      按钮1(this, {.left = 0, .top = 345, .width = 60, .height = 24, .caption = "全选",
+      按钮1(this, {.left = 0, .top = 345, .width = 60, .height = 24, .caption = "全选", .takesFocus = true,
                    .onClick = onSelectAllButton}),
-      按钮2(this, {.left = 61, .top = 345, .width = 60, .height = 24, .caption = "全不选",
+      按钮2(this, {.left = 61, .top = 345, .width = 60, .height = 24, .caption = "全不选", .takesFocus = true,
                    .onClick = onSelectNoneButton}),
-      按钮3(this, {.left = 122, .top = 345, .width = 60, .height = 24, .caption = "注册关联",
+      按钮3(this, {.left = 122, .top = 345, .width = 60, .height = 24, .caption = "注册关联", .takesFocus = true,
                    .onClick = onRegisterButton}),
-      按钮4(this, {.left = 183, .top = 345, .width = 60, .height = 24, .caption = "默认程序",
+      按钮4(this, {.left = 183, .top = 345, .width = 60, .height = 24, .caption = "默认程序", .takesFocus = true,
                    .onClick = registerDefaultProgram}) {}
 
 }  // namespace player

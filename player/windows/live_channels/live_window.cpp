@@ -13,7 +13,7 @@ LiveChannelWindow::LiveChannelWindow()
               .closeBox = true,
               .opensCentred = true,
               .onCreated = onLiveWindowCreated}),
-      树型框1(this, {.left = -3, .top = 0, .width = 160, .height = 300,
+      树型框1(this, {.left = -3, .top = 0, .width = 160, .height = 300, .takesFocus = true,
                      .onDoubleClick = onLiveTreeDoubleClick,
                      .onRightPressItem = showLiveChannelMenu}),
       操作(this, {.caption = "操作", .visible = false}),

@@ -34,7 +34,7 @@ PlaylistWindow::PlaylistWindow()
       // ---- the list ----
       列表框1(this, {.left = 16, .top = 74, .width = 352, .height = 232,
                      .selection = fw::Selection::Extended, .background = kListColour,
-                     .extraLineHeight = 1,
+                     .extraLineHeight = 1, .takesFocus = true,
                      .onItemDoubleClick = onPlaylistDoubleClick, .onKeyDown = onPlaylistKeyDown}),
 
       // ---- bottom bar ----
@@ -42,7 +42,7 @@ PlaylistWindow::PlaylistWindow()
                         .onMouseMove = updatePlaylistMoveMode, .onLeftDown = startPlaylistResize}),
       标签1(this, {.parent = &底部图片框, .left = 97, .top = 6, .width = 35, .height = 24,
                    .caption = "搜索：", .textColour = skin::kWhite}),
-      编辑框1(this, {.parent = &底部图片框, .left = 136, .top = 8, .width = 150, .height = 20,
+      编辑框1(this, {.parent = &底部图片框, .left = 136, .top = 8, .width = 150, .height = 20, .takesFocus = true,
                      .onTextChanged = filterPlaylistView}),
       图形按钮1(this, {.parent = &底部图片框, .left = 351, .top = 0, .width = 32, .height = 32,
                        .picture = assets::saveButton, .hoverPicture = assets::saveButtonHover,
