@@ -334,8 +334,8 @@ bool Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resu
       return false;
     case WM_SETFOCUS:
       // The system hands the focus to the window itself when the unit that
-      // had it is hidden or destroyed, or when a minimised window is restored.
-      if (giveFocus()) {
+      // had it is hidden, and when the window is restored from the taskbar.
+      if (!IsIconic(hwnd_) && giveFocus()) {
         result = 0;
         return true;
       }

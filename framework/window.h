@@ -159,6 +159,8 @@ class Window : public Unit {
   void paintBackground(HDC dc, const RECT& area) override;
   // A unit of this window received the focus.
   void noteFocus(Unit* unit) { lastFocus_ = unit; }
+  // A unit that held the focus, or held the unit that did, was hidden.
+  void focusHidden() { giveFocus(); }
   // Tab (or Shift+Tab) pressed in `from` (a unit or the window itself). True
   // when the window has a Tab order, which then takes the key.
   bool tabFrom(Unit* from, bool backwards);

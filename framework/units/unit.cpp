@@ -348,7 +348,12 @@ bool Unit::visible() const {
 
 void Unit::setVisible(bool visible) {
   stored_.visible = visible;
-  if (hwnd_ != nullptr) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+  if (hwnd_ == nullptr) return;
+  ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+  // Wine leaves the focus on a unit inside one that was hidden; Windows hands
+  // it to the parent. Either way the window's Tab order takes it on.
+  const HWND focus = GetFocus();
+  if (!visible && focus != nullptr && (focus == hwnd_ || IsChild(hwnd_, focus))) window_->focusHidden();
 }
 
 bool Unit::enabled() const {

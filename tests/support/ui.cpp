@@ -1,5 +1,7 @@
 #include "tests/support/ui.h"
 
+#include <vector>
+
 #include "framework/window.h"
 #include "tests/support/wait.h"
 
@@ -35,6 +37,45 @@ void clickListLineHolding(HWND list, int line, WPARAM keys) { pressLine(list, li
 void chooseMenuItem(const fw::MenuItem& item) {
   PostMessageA(item.window().handle(), WM_COMMAND, MAKEWPARAM(item.command(), 0), 0);
   pumpMessages();
+}
+
+void pressKeyAtFocus(int key, bool shift) {
+  BYTE state[256] = {};
+  GetKeyboardState(state);
+  const BYTE before = state[VK_SHIFT];
+  if (shift) {
+    state[VK_SHIFT] |= 0x80;
+    SetKeyboardState(state);
+  }
+  const HWND focus = GetFocus();
+  PostMessageA(focus, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+  PostMessageA(focus, WM_KEYUP, static_cast<WPARAM>(key), static_cast<LPARAM>(0xC0000001u));
+  pumpMessages();
+  if (shift) {
+    state[VK_SHIFT] = before;
+    SetKeyboardState(state);
+  }
+}
+
+void typeKeys(std::initializer_list<int> keys, bool shift) {
+  auto key = [](int code, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = static_cast<WORD>(code);
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(static_cast<UINT>(code), MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+  };
+  for (int code : keys) {
+    std::vector<INPUT> inputs;
+    if (shift) inputs.push_back(key(VK_SHIFT, false));
+    inputs.push_back(key(code, false));
+    inputs.push_back(key(code, true));
+    if (shift) inputs.push_back(key(VK_SHIFT, true));
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    // Each keystroke handled before the next, as a typist's would be.
+    pumpMessages(30);
+  }
 }
 
 RECT rectInParent(HWND window) {

@@ -2,6 +2,8 @@
 // Touching windows as a user would, in tests.
 #include <windows.h>
 
+#include <initializer_list>
+
 #include "framework/menu.h"
 
 namespace support {
@@ -21,6 +23,16 @@ void clickListLineHolding(HWND list, int line, WPARAM keys);
 // An item of a window's menus chosen: the command Windows sends the window for
 // a choice from its menu bar or a pop-up menu, then what it caused.
 void chooseMenuItem(const fw::MenuItem& item);
+
+// A key pressed and released where this thread's focus is, posted as the
+// system queues a keystroke (so TranslateMessage makes its character), then
+// what it caused. With `shift`, Shift reads as held meanwhile.
+void pressKeyAtFocus(int key, bool shift = false);
+
+// Keys pressed and released through the system's input (SendInput), as the
+// user types them; then what they caused. They go to the focus of the
+// foreground window: tests that use them share the one desktop.
+void typeKeys(std::initializer_list<int> keys, bool shift = false);
 
 // A window's rectangle in its parent's client coordinates.
 RECT rectInParent(HWND window);
