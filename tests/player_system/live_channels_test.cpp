@@ -141,7 +141,10 @@ TEST_F(LiveChannels, TheCodeOpensTheWindowAsDescribedAndLaterGesturesAskNoMore) 
   EXPECT_EQ(shown, items);
   EXPECT_TRUE(tree().isExpanded(0));
   EXPECT_TRUE(tree().isExpanded(3));
-  EXPECT_EQ(tree().selection(), -1);
+  // The filling selects nothing. The tree takes the focus as the window opens
+  // (when the window gets the shared foreground), and a focused tree selects
+  // its first item as the system's does: a root, which plays nothing.
+  EXPECT_LE(tree().selection(), 0);
   EXPECT_EQ(SendMessageA(tree().handle(), TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0),
             reinterpret_cast<LRESULT>(tree().itemHandle(0)))
       << "the tree opens at its top";
