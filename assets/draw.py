@@ -259,8 +259,9 @@ def logo_button(state):
 
 
 def video_logo():
+    """On the bars' colour, which the video area shows around it."""
     w, h = 241, 148
-    img = Image.new("RGBA", (w, h), (0, 0, 0, 255))
+    img = Image.new("RGBA", (w, h), rgba(BAR))
     mark = rounded_triangle_mark(64)
     img.alpha_composite(mark, ((w - 64) // 2, 18))
     text, d = canvas(w, h)

@@ -86,6 +86,17 @@ bool Label::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
       result = defaultProc(message, wParam, lParam);
       InvalidateRect(hwnd_, nullptr, FALSE);
       return true;
+    case WM_WINDOWPOSCHANGING: {
+      // A label without a colour of its own shows what lies under it: moved,
+      // its old pixels would carry the old place's background along, so it
+      // paints afresh where it lands.
+      auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
+      if (!description_.background && !(position->flags & SWP_NOMOVE)) {
+        const RECT now = bounds();
+        if (position->x != now.left || position->y != now.top) position->flags |= SWP_NOCOPYBITS;
+      }
+      return false;
+    }
     case WM_MOUSEMOVE:
       if (enabled()) description_.onMouseMove(mouseX(lParam), mouseY(lParam), mouseKeys(wParam));
       return true;

@@ -43,6 +43,16 @@ void PictureBox::paintBackground(HDC dc, const RECT& area) {
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
   }
   picture_.draw(dc, 0, 0);
+  if (!description_.carriesPictureEdges || picture_.empty() || hwnd_ == nullptr) return;
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  const int w = picture_.width();
+  const int h = picture_.height();
+  const int right = client.right - w;
+  const int below = client.bottom - h;
+  if (right > 0) picture_.drawPart(dc, w, 0, right, h, w - 1, 0, 1, h);
+  if (below > 0) picture_.drawPart(dc, 0, h, w, below, 0, h - 1, w, 1);
+  if (right > 0 && below > 0) picture_.drawPart(dc, w, h, right, below, w - 1, h - 1, 1, 1);
 }
 
 bool PictureBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

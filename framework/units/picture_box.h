@@ -1,6 +1,9 @@
 #pragma once
 // A picture box: a surface showing a PNG, JPEG or GIF picture at its top-left
 // corner over a background colour, and the parent of the units placed on it.
+// A box that carries its picture's edges on shows, beyond the picture, its
+// last column and last row repeated to the box's edges instead of the colour:
+// a bar's picture of one width then serves every width the bar takes.
 #include "framework/picture.h"
 #include "framework/units/unit.h"
 
@@ -14,6 +17,7 @@ struct PictureBoxDescription {
   int height = 0;
   PictureBytes picture;            // empty: colour only
   std::optional<Rgb> background;   // empty: the system's face colour
+  bool carriesPictureEdges = false;
   bool visible = true;
   bool enabled = true;
   MouseHandler onMouseMove;

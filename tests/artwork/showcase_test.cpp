@@ -24,7 +24,7 @@ struct ShowcaseWindow : fw::Window {
                 .dragToMove = true, .background = fw::Rgb{24, 24, 26}}) {}
 
   // The main window's frame.
-  fw::PictureBox 顶部背景{this, {.width = 800, .height = 40, .picture = assets::topBar}};
+  fw::PictureBox 顶部背景{this, {.width = 800, .height = 40, .picture = assets::topBar, .carriesPictureEdges = true}};
   fw::PictureButton 图形按钮1{this, {.parent = &顶部背景, .top = -7, .width = 120, .height = 46,
                                  .picture = assets::logoButton, .hoverPicture = assets::logoButtonHover,
                                  .pressedPicture = assets::logoButtonPressed}};
@@ -40,7 +40,7 @@ struct ShowcaseWindow : fw::Window {
   fw::Timer 时钟_标记播放进度{this, {.parent = &顶部背景, .left = 673, .top = 5, .width = 26, .height = 26}};
   fw::CommonDialog 通用对话框1{this, {.parent = &顶部背景, .left = 698, .top = 5, .width = 26, .height = 26}};
   fw::PictureBox 图片框1{this, {.top = 40, .width = 800, .height = 450, .picture = assets::videoLogo,
-                                .background = fw::Rgb{0, 0, 0}}};
+                                .background = kBar}};
   fw::PictureBox 图片框2{this, {.top = 490, .width = 800, .height = 70, .background = kBar}};
   fw::Slider 时长滑块条{this, {.parent = &图片框2, .width = 800, .height = 11, .maximum = 620, .position = 62,
                                .trackPicture = assets::durationTrack, .fillPicture = assets::durationFill,

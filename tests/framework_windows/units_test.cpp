@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <utility>
+#include <vector>
 
 #include "framework/window.h"
 #include "tests/framework_windows/pictures/pictures.h"
@@ -248,6 +251,66 @@ TEST(Units, ATransparentLabelShowsTheParentsPictureAroundItsText) {
   // Its pixels are the bar's pixels at the same place.
   EXPECT_EQ(wintest::pixelAt(w.标题标签.handle(), 10, 10), wintest::pixelAt(w.横幅.handle(), 193, 17));
   EXPECT_EQ(wintest::pixelAt(w.标题标签.handle(), 100, 30), wintest::pixelAt(w.横幅.handle(), 283, 37));
+}
+
+// A bar wider and taller than its picture, which carries the picture's edges
+// on, and a second bar that does not, each with a transparent label. The band
+// changes colour along both axes, so every pixel tells where it came from.
+struct EdgesWindow : fw::Window {
+  EdgesWindow() : Window({.left = 40, .top = 40, .width = 1000, .height = 160, .caption = "边缘"}) {}
+  fw::PictureBox 宽横幅{this, {.width = 1000, .height = 60, .picture = pictures::band,
+                               .background = fw::Rgb{30, 30, 30}, .carriesPictureEdges = true}};
+  fw::TransparentLabel 远处标签{this, {.parent = &宽横幅, .left = 700, .top = 10, .width = 200, .height = 40}};
+  fw::PictureBox 窄横幅{this, {.top = 80, .width = 1000, .height = 60, .picture = pictures::band,
+                               .background = fw::Rgb{30, 30, 30}}};
+  fw::TransparentLabel 移动标签{this, {.parent = &窄横幅, .left = 100, .top = 10, .width = 120, .height = 40}};
+};
+
+TEST(Units, APictureBoxCarriesItsPicturesEdgesOnAndLabelsShowWhatLiesUnderThemWhereverTheyGo) {
+  ASSERT_TRUE(fw::loadWindow<EdgesWindow>());
+  EdgesWindow& w = *fw::openWindow<EdgesWindow>();
+  RedrawWindow(w.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  HWND wide = w.宽横幅.handle();
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  // Right of the picture each row goes on in its last pixel, below it each
+  // column in its last row, and the corner in the last pixel of all.
+  for (int y : {0, 17, 39}) {
+    for (int x : {640, 811, 999}) {
+      EXPECT_EQ(wintest::pixelAt(wide, x, y), wintest::pixelAt(wide, 639, y)) << x << "," << y;
+    }
+  }
+  for (int x : {0, 333, 639}) {
+    for (int y : {40, 59}) EXPECT_EQ(wintest::pixelAt(wide, x, y), wintest::pixelAt(wide, x, 39)) << x << "," << y;
+  }
+  EXPECT_EQ(wintest::pixelAt(wide, 900, 55), wintest::pixelAt(wide, 639, 39));
+  EXPECT_NE(wintest::pixelAt(wide, 639, 17), face);
+  EXPECT_NE(wintest::pixelAt(wide, 639, 17), RGB(30, 30, 30));
+  // A label there shows the same.
+  HWND distant = w.远处标签.handle();
+  EXPECT_EQ(wintest::pixelAt(distant, 50, 7), wintest::pixelAt(wide, 639, 17));
+  EXPECT_EQ(wintest::pixelAt(distant, 190, 35), wintest::pixelAt(wide, 639, 39));
+
+  // Without carrying, the colour shows beyond the picture.
+  HWND narrow = w.窄横幅.handle();
+  EXPECT_EQ(wintest::pixelAt(narrow, 700, 17), RGB(30, 30, 30));
+
+  // A label moved along the band shows the band at its new place, not the
+  // pixels it showed at the old one; moved past the picture, the colour. What
+  // the bar shows at each place is read while the label is elsewhere.
+  HWND moving = w.移动标签.handle();
+  const int lefts[] = {300, 700, 250};
+  std::vector<std::pair<COLORREF, COLORREF>> under;
+  for (int left : lefts) under.emplace_back(wintest::pixelAt(narrow, left + 10, 20), wintest::pixelAt(narrow, left + 60, 40));
+  EXPECT_EQ(under[1].first, RGB(30, 30, 30));
+  EXPECT_NE(under[0].first, under[2].first);
+  for (std::size_t i = 0; i < std::size(lefts); ++i) {
+    w.移动标签.setLeft(lefts[i]);
+    // The paints the move left pending, and no others.
+    RedrawWindow(w.handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_EQ(wintest::pixelAt(moving, 10, 10), under[i].first) << lefts[i];
+    EXPECT_EQ(wintest::pixelAt(moving, 60, 30), under[i].second) << lefts[i];
+  }
+  w.destroy();
 }
 
 TEST(Units, ListBoxKeepsTextsAndValuesUnsortedAndDeletesLines) {

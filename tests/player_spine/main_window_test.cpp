@@ -76,6 +76,39 @@ TEST_F(MainWindowLayout, NoLayoutInFullScreen) {
   EXPECT_EQ(window().图片框2.width(), 800);
 }
 
+// Without an engine nothing covers the video area: it shows its logo at its
+// top-left corner on the skin's dark colour, at every size the window takes,
+// and the logo's own field is that colour too.
+TEST_F(MainWindowLayout, WithoutAnEngineTheVideoAreaShowsItsLogoOnTheSkinsDarkColour) {
+  standin::setConfig("createFails", "1");
+  startPlayer();
+  player::MainWindow& w = window();
+  ASSERT_EQ(player::engineReady, 0);
+  constexpr uint32_t kDark = 0x0D0D0D;
+  constexpr int kLogoWidth = 241, kLogoHeight = 148;
+  for (int width : {800, 1304, 404}) {
+    SCOPED_TRACE(width);
+    w.setWidth(width);
+    const support::Pixels area = support::readPixels(w.handle(), 0, 40, w.图片框1.width(), w.图片框1.height());
+    ASSERT_EQ(area.width, width);
+    int other = 0;
+    for (int y = 0; y < area.height; ++y) {
+      for (int x = 0; x < area.width; ++x) {
+        if (x < kLogoWidth && y < kLogoHeight) continue;
+        other += area.at(x, y) != kDark;
+      }
+    }
+    EXPECT_EQ(other, 0) << "pixels around the logo of another colour";
+    for (POINT corner : {POINT{0, 0}, POINT{kLogoWidth - 1, 0}, POINT{0, kLogoHeight - 1},
+                         POINT{kLogoWidth - 1, kLogoHeight - 1}}) {
+      EXPECT_EQ(area.at(corner.x, corner.y), kDark) << corner.x << "," << corner.y;
+    }
+    int bright = 0;
+    for (uint32_t pixel : area.values) bright += pixel == 0xFFFFFF;
+    EXPECT_GT(bright, 50) << "the logo's name shows";
+  }
+}
+
 using MainWindowMaximise = PlayerTest;
 
 TEST_F(MainWindowMaximise, TwiceGivesBackTheNormalPlaceAndSize) {

@@ -85,4 +85,29 @@ RECT rectInParent(HWND window) {
   return rect;
 }
 
+Pixels readPixels(HWND window, int left, int top, int width, int height) {
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Pixels pixels{width, height, std::vector<uint32_t>(static_cast<std::size_t>(width) * height)};
+  HDC dc = GetDC(window);
+  HDC memory = CreateCompatibleDC(dc);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;   // rows top first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, dc, left, top, SRCCOPY);
+  GdiFlush();
+  const auto* source = static_cast<const uint32_t*>(bits);
+  for (std::size_t i = 0; i < pixels.values.size(); ++i) pixels.values[i] = source[i] & 0xFFFFFF;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(window, dc);
+  return pixels;
+}
+
 }  // namespace support

@@ -2,7 +2,9 @@
 // Touching windows as a user would, in tests.
 #include <windows.h>
 
+#include <cstdint>
 #include <initializer_list>
+#include <vector>
 
 #include "framework/menu.h"
 
@@ -36,5 +38,15 @@ void typeKeys(std::initializer_list<int> keys, bool shift = false);
 
 // A window's rectangle in its parent's client coordinates.
 RECT rectInParent(HWND window);
+
+// What a window shows over a rectangle of its client area, its units
+// included, once its pending paints are done: 0x00RRGGBB values, rows top first.
+struct Pixels {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> values;
+  uint32_t at(int x, int y) const { return values[static_cast<std::size_t>(y) * width + x]; }
+};
+Pixels readPixels(HWND window, int left, int top, int width, int height);
 
 }  // namespace support

@@ -23,7 +23,8 @@ namespace {
 MainWindow* theMainWindow = nullptr;
 
 constexpr fw::Rgb kWhite{255, 255, 255};
-constexpr fw::Rgb kBottomBarColour{13, 13, 13};
+// The bottom bar's colour, also the field of the video area and its logo.
+constexpr fw::Rgb kSkinDark{13, 13, 13};
 
 }  // namespace
 
@@ -47,18 +48,18 @@ MainWindow::MainWindow()
 
       // ---- top bar ----
       顶部背景(this, {.left = 0, .top = 0, .width = kWindowWidth, .height = kTopBarHeight,
-                      .picture = assets::topBar,
+                      .picture = assets::topBar, .carriesPictureEdges = true,
                       .onLeftDown = onTopBarMouseDown, .onDoubleClick = onTopBarDoubleClick}),
-      图形按钮1(this, {.parent = &顶部背景, .left = 0, .top = -7, .width = 120, .height = 46,
-                       .picture = assets::logoButton, .hoverPicture = assets::logoButtonHover,
-                       .pressedPicture = assets::logoButtonPressed,
-                       .onClick = showFileMenu, .onDoubleClick = promptHiddenChannels}),
       电影名标签(this, {.parent = &顶部背景, .left = 183, .top = 7, .width = 434, .height = 31,
                         .caption = "正在播放：", .textColour = kWhite,
                         .align = fw::TextAlign::Centre,   // the box itself is kept centred
                         .visible = false, .enabled = false,
                         .onLeftDown = onTitleMouseDown,
                         .pressWhileDisabled = true}),   // the press switches moving back on
+      图形按钮1(this, {.parent = &顶部背景, .left = 0, .top = -7, .width = 120, .height = 46,
+                       .picture = assets::logoButton, .hoverPicture = assets::logoButtonHover,
+                       .pressedPicture = assets::logoButtonPressed,
+                       .onClick = showFileMenu, .onDoubleClick = promptHiddenChannels}),
       最小化图形按钮(this, {.parent = &顶部背景, .left = 731, .top = 0, .width = 17, .height = 16,
                             .picture = assets::minimiseButton,
                             .hoverPicture = assets::minimiseButtonHover,
@@ -88,12 +89,12 @@ MainWindow::MainWindow()
       // ---- video area: covered by the engine's own video window ----
       图片框1(this, {.left = 0, .top = kVideoTop, .width = kWindowWidth,
                      .height = kWindowHeight - kBarsHeight,
-                     .picture = assets::videoLogo}),
+                     .picture = assets::videoLogo, .background = kSkinDark}),
 
       // ---- bottom bar ----
       图片框2(this, {.left = 0, .top = kWindowHeight - kBottomBarHeight, .width = kWindowWidth,
                      .height = kBottomBarHeight,
-                     .background = kBottomBarColour,
+                     .background = kSkinDark,
                      .onMouseMove = updateMainMoveMode, .onLeftDown = startMainResize}),
       时长滑块条(this, {.parent = &图片框2, .left = 0, .top = 0, .width = kWindowWidth, .height = 11,
                         .minimum = 0, .maximum = 100, .position = 0,

@@ -17,9 +17,12 @@ class MainWindow : public fw::Window {
   ~MainWindow() override;
 
   // Top bar and what sits on it.
+  // A unit declared later lies over the ones before it: the title, centred,
+  // reaches over the logo's place in a narrow window, and the logo and the
+  // three caption buttons stay whole and take their presses over it.
   fw::PictureBox 顶部背景;
-  fw::PictureButton 图形按钮1;          // the logo; pops up the menu 文件
   fw::TransparentLabel 电影名标签;      // the title, hidden until something plays
+  fw::PictureButton 图形按钮1;          // the logo; pops up the menu 文件
   fw::PictureButton 最小化图形按钮;
   fw::PictureButton 最大化图形按钮;
   fw::PictureButton 关闭图形按钮;
