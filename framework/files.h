@@ -2,6 +2,7 @@
 // Files, folders, the environment and the current directory, in the program's
 // ANSI code page.
 #include <cstdint>
+#include <optional>
 
 #include "lines.h"
 #include "text.h"
@@ -10,6 +11,18 @@ namespace fw {
 
 constexpr uint32_t kAttributesUnreadable = 0xFFFFFFFFu;
 constexpr uint32_t kFolderAttribute = 16;
+// A junction, a directory link or a mount point: an entry that leads elsewhere.
+constexpr uint32_t kReparsePointAttribute = 0x400;
+
+// What makes two paths the same file or folder for the system: the volume and
+// the file's index on it, whatever link, junction or mount point a path passes
+// through.
+struct FileIdentity {
+  uint32_t volumeSerial = 0;
+  uint32_t indexHigh = 0;
+  uint32_t indexLow = 0;
+  auto operator<=>(const FileIdentity&) const = default;
+};
 
 // The offset of the path's last "\" that is not the trail byte of a
 // double-byte character, or npos when there is none.
@@ -37,6 +50,9 @@ bool isExistingFile(const Text& path);
 uint32_t fileAttributes(const Text& path);
 // Attributes AND 16 give 16 (unreadable attributes therefore count as a folder).
 bool hasFolderBit(const Text& path);
+// The identity of what the path names (a folder too), or nothing when the
+// system will not open it to say.
+std::optional<FileIdentity> fileIdentity(const Text& path);
 
 // A file opened for reading (others may read and write it meanwhile), read by
 // the line rules of LineReader. Its bytes are taken at open, up to the block that

@@ -27,7 +27,10 @@ Text iniRead(const Text& file, const Text& section, const Text& key, const Text&
   return Text(buffer.data(), n);
 }
 
+bool fitsOneIniLine(const Text& text) { return text.find_first_of("\r\n") == Text::npos; }
+
 bool iniWrite(const Text& file, const Text& section, const Text& key, const Text& value) {
+  if (!fitsOneIniLine(section) || !fitsOneIniLine(key) || !fitsOneIniLine(value)) return false;
   return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != 0;
 }
 

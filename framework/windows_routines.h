@@ -28,7 +28,7 @@ inline constexpr char kComdlg32[] = "comdlg32.dll";
 inline constexpr char kOle32[] = "ole32.dll";
 inline constexpr char kComctl32[] = "comctl32.dll";
 
-// ---- kernel32: processes, events, handles, the command line, power requests ----
+// ---- kernel32: processes, events, handles, the command line, power requests, file identity ----
 inline constinit Routine<BOOL WINAPI(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
                                      DWORD, LPVOID, LPCSTR, LPSTARTUPINFOA, LPPROCESS_INFORMATION)>
     CreateProcessA{kKernel32, "CreateProcessA"};
@@ -43,6 +43,12 @@ inline constinit Routine<BOOL WINAPI(HANDLE)> CloseHandle{kKernel32, "CloseHandl
 // Which program a process runs: its image's full path.
 inline constinit Routine<BOOL WINAPI(HANDLE, DWORD, LPSTR, PDWORD)> QueryFullProcessImageNameA{
     kKernel32, "QueryFullProcessImageNameA"};
+// What makes two paths the same folder: a handle to it (the folder listing
+// meets each folder once, however many links lead there).
+inline constinit Routine<HANDLE WINAPI(LPCSTR, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD, HANDLE)>
+    CreateFileA{kKernel32, "CreateFileA"};
+inline constinit Routine<BOOL WINAPI(HANDLE, LPBY_HANDLE_FILE_INFORMATION)> GetFileInformationByHandle{
+    kKernel32, "GetFileInformationByHandle"};
 inline constinit Routine<LPSTR WINAPI()> GetCommandLineA{kKernel32, "GetCommandLineA"};
 inline constinit Routine<EXECUTION_STATE WINAPI(EXECUTION_STATE)> SetThreadExecutionState{
     kKernel32, "SetThreadExecutionState"};

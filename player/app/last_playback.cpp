@@ -3,6 +3,7 @@
 // that opens it again at that place.
 #include "engine/engine_items.h"
 #include "framework/files.h"
+#include "framework/ini.h"
 #include "framework/modal.h"
 #include "framework/program.h"
 #include "player/app/app.h"
@@ -21,6 +22,9 @@ void saveLastPlayback() {
   // the record names the entry all the same, and nothing outside the list.
   const fw::Text* entry = playlistEntry(currentIndex);
   if (entry == nullptr) return;
+  // Both keys or neither: an entry with a line break (a handed-over argument
+  // may hold one) cannot be stored, and the earlier record stays.
+  if (!fw::fitsOneIniLine(*entry)) return;
   writeSetting(kLastFileKey, *entry);
   writeSetting(kLastPositionKey, fw::intToText(playerEngine->getPosition()));
 }

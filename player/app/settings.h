@@ -54,6 +54,7 @@ fw::Text readSetting(const SettingKey& key);
 // The value by the text-to-integer rule: leading digits count, no digits give 0.
 int readIntegerSetting(const SettingKey& key);
 // Creates the file or the key when missing. Nobody looks at whether it worked.
+// A value holding CR or LF is never written (fw::iniWrite).
 void writeSetting(const SettingKey& key, const fw::Text& value);
 
 // A boolean setting holds true only as the exact text "真".

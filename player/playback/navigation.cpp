@@ -45,9 +45,37 @@ void selectLoopMode(const char* mode) {
   writeSetting(kLoopModeKey, loopMode);
 }
 
+// The index the sequential order goes on from: the current entry's, or, once
+// the current entry was deleted, that of the entry before its place (0 before
+// the first).
+int sequentialFrom() {
+  const int place = removedEntryPlace();
+  return place != 0 ? place - 1 : currentIndex;
+}
+
 // currentIndex := 1 + the runtime generator's next value modulo the number of
 // entries; the playlist is not empty. Seeding is the caller's.
 void chooseRandomEntry() { currentIndex = 1 + std::rand() % entryCount(); }
+
+// The previous command once the current entry was deleted: the entry before
+// its place; at the first place, the first entry as from the first. The index
+// names an entry only once the deleted one no longer plays.
+void playPreviousFromRemovedPlace(int place) {
+  if (place == 1) {
+    const Text first = entryAt(1);
+    showHint(first + kFirstEntryHint);
+    if (!fw::fileExists(first)) {
+      showHint(first + kEntryMissingHint);
+      return;
+    }
+    currentIndex = 1;
+    playEntry(first);
+    return;
+  }
+  currentIndex = place - 1;
+  playerEngine->close();
+  playOrReportMissing(entryAt(currentIndex));
+}
 
 }  // namespace
 
@@ -69,17 +97,21 @@ NextChoice chooseNextEntry(Seeding seeding) {
     return {.play = playlistEntry(currentIndex) != nullptr};
   }
   if (loopMode != "0") return {};   // random mode with one entry
-  if (currentIndex >= n) {
+  const int from = sequentialFrom();
+  if (from >= n) {
     if (playlistEntry(currentIndex)) showHint(entryAt(currentIndex) + kLastEntryHint);
     return {};
   }
-  ++currentIndex;
-  const Text entry = entryAt(currentIndex);
+  const Text entry = entryAt(from + 1);
   if (!fw::fileExists(entry)) {
-    // The index stays on the missing entry, so the next press moves past it.
     showHint(entry + kEntryMissingHint);
+    // The next press moves past the missing entry. While a deleted entry
+    // plays on, its place moves past it instead: the index must not name an
+    // entry that is not what plays.
+    currentIndex = removedEntryPlace() != 0 ? removedEntryIndex(from + 2) : from + 1;
     return {};
   }
+  currentIndex = from + 1;
   return {.play = true, .bySequentialNext = true};
 }
 
@@ -104,6 +136,10 @@ void playPreviousEntry() {
   const int n = entryCount();
   if (n == 0) {
     showHint(kEmptyPlaylistHint);
+    return;
+  }
+  if (const int place = removedEntryPlace(); place != 0) {
+    playPreviousFromRemovedPlace(place);
     return;
   }
   if (currentIndex == 1) {
@@ -139,7 +175,8 @@ void advanceAfterEnd() {
     return;
   }
   if (loopMode == "0") {
-    currentIndex = currentIndex >= n ? 1 : currentIndex + 1;
+    const int from = sequentialFrom();
+    currentIndex = from >= n ? 1 : from + 1;
     playEntry(entryAt(currentIndex));
   }
   // Random mode with one entry: playback stops after it.

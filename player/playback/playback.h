@@ -17,7 +17,8 @@ using fw::Text;
 using fw::TextArray;
 
 extern fw::TextArray playlist;        // entries (paths or addresses); indexed from 1 by currentIndex
-extern int currentIndex;              // 1-based index of the current entry; 0 before any
+extern int currentIndex;              // 1-based index of the current entry; 0 before any;
+                                      // below 0 once the current entry was deleted (below)
 extern fw::Text loopMode;             // "0" sequential, "1" random, "2" repeat one
 extern int reachedByNext;             // the entry was started by the next command in sequential mode
 extern int openPending;               // an open waits for its first report of playback
@@ -38,6 +39,15 @@ void resetPlaybackState();
 
 // The playlist element at a 1-based index, or nullptr when the index names none.
 fw::Text* playlistEntry(int index);
+
+// The current entry deleted from the playlist window: currentIndex then names
+// no element, so nothing takes another entry for the one that went (the
+// record at shut-down is not written), and keeps the place the entry held,
+// the index of the entry that followed it, from where the next and previous
+// commands go on.
+inline int removedEntryIndex(int place) { return -place; }
+// That place, or 0 while currentIndex is not a removed entry's.
+inline int removedEntryPlace() { return currentIndex < 0 ? -currentIndex : 0; }
 
 // ---- playing an entry ----
 

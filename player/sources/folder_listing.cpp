@@ -1,4 +1,6 @@
 #include <cstdint>
+#include <optional>
+#include <set>
 #include <vector>
 
 #include "framework/files.h"
@@ -13,11 +15,26 @@ constexpr uint32_t kListedAttributes = 55;
 // "." and ".." stand for the folder itself and its parent.
 bool isDotsOnly(const fw::Text& name) { return name.find_first_not_of('.') == fw::Text::npos; }
 
+// The folders a listing has met, by what makes them the same folder for the
+// system: a link, junction or mount point back up the tree leads to one of
+// them, and the listing would go round for ever.
+using MetFolders = std::set<fw::FileIdentity>;
+
+// Whether the listing goes down into `folder`, met now for the first time or
+// not. A folder whose identity cannot be read is gone into unless it leads
+// elsewhere: every loop passes through such an entry.
+bool firstMeeting(const fw::Text& folder, uint32_t attributes, MetFolders& met) {
+  const std::optional<fw::FileIdentity> identity = fw::fileIdentity(folder);
+  if (!identity) return (attributes & fw::kReparsePointAttribute) == 0;
+  return met.insert(*identity).second;
+}
+
 // Appends one line per direct entry of `folder` (which ends with "\") to
 // `listing`. With `subfolders`, the entries the search reported as folders go
 // there too, each with its "\" already added: only those can hold entries, so
-// only those are searched again.
-void appendEntries(const fw::Text& folder, fw::Text& listing, fw::TextArray* subfolders) {
+// only those are searched again; and of those, only the folders not met
+// before, so that each is searched under the first line naming it.
+void appendEntries(const fw::Text& folder, fw::Text& listing, fw::TextArray* subfolders, MetFolders* met) {
   fw::FileSearch search;
   for (fw::Text name = search.first(folder + "*", kListedAttributes); !name.empty();
        name = search.next()) {
@@ -25,8 +42,10 @@ void appendEntries(const fw::Text& folder, fw::Text& listing, fw::TextArray* sub
     const std::size_t lineStart = listing.size();
     listing += folder;
     listing += name;
-    if (subfolders != nullptr && (search.attributes() & fw::kFolderAttribute) != 0) {
-      subfolders->push_back(listing.substr(lineStart) + '\\');
+    const uint32_t attributes = search.attributes();
+    if (subfolders != nullptr && (attributes & fw::kFolderAttribute) != 0) {
+      fw::Text subfolder = listing.substr(lineStart) + '\\';
+      if (firstMeeting(subfolder, attributes, *met)) subfolders->push_back(std::move(subfolder));
     }
     listing += "\r\n";
   }
@@ -42,7 +61,7 @@ bool endsWithBackslash(const fw::Text& path) {
 
 fw::Text listFolder(const fw::Text& folder) {
   fw::Text listing;
-  appendEntries(folder, listing, nullptr);
+  appendEntries(folder, listing, nullptr, nullptr);
   return listing;
 }
 
@@ -58,8 +77,11 @@ fw::Text listFolderTree(const fw::TextArray& folders) {
   for (const fw::Text& element : folders) {
     fw::Text top = element;
     if (!endsWithBackslash(top)) top += '\\';
+    // Each folder given is a tree of its own, whatever the others hold.
+    MetFolders met;
+    firstMeeting(top, 0, met);
     levels.emplace_back();
-    appendEntries(top, result, &levels.back().subfolders);
+    appendEntries(top, result, &levels.back().subfolders, &met);
     while (!levels.empty()) {
       Level& level = levels.back();
       if (level.next == level.subfolders.size()) {
@@ -68,7 +90,7 @@ fw::Text listFolderTree(const fw::TextArray& folders) {
       }
       const fw::Text folder = std::move(level.subfolders[level.next++]);
       levels.emplace_back();
-      appendEntries(folder, result, &levels.back().subfolders);
+      appendEntries(folder, result, &levels.back().subfolders, &met);
     }
   }
   return result;

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "framework/corner_grip.h"
 #include "framework/files.h"
 #include "framework/modal.h"
@@ -38,6 +40,20 @@ void fillList(Keep keep) {
   window().列表框1.replaceItems(lines);
 }
 
+// currentIndex once the doomed elements are gone: the same entry, moved down by
+// those deleted before it; for a deleted current entry, the place it leaves.
+int currentIndexAfter(const std::vector<bool>& doomed) {
+  const bool alreadyRemoved = removedEntryPlace() != 0;
+  const int at = alreadyRemoved ? removedEntryPlace() : currentIndex;
+  if (at < 1) return currentIndex;   // no entry was current yet
+  const std::size_t reach = std::min(doomed.size(), static_cast<std::size_t>(at) - 1);
+  const int before = static_cast<int>(std::count(doomed.begin(), doomed.begin() + static_cast<std::ptrdiff_t>(reach), true));
+  const bool currentGoes = !alreadyRemoved && static_cast<std::size_t>(at) <= doomed.size() &&
+                           doomed[static_cast<std::size_t>(at) - 1];
+  if (alreadyRemoved || currentGoes) return removedEntryIndex(at - before);
+  return at - before;
+}
+
 // Removes the entries of the selected lines from the playlist. A line whose
 // entry index no longer names the same text in the playlist as in the copy
 // (the playlist changed since the last refresh) removes nothing, rather than
@@ -62,6 +78,7 @@ void deleteSelectedEntries() {
     ++kept;
   }
   playlist.resize(kept);
+  currentIndex = currentIndexAfter(doomed);
   if (playlist.empty()) list.clear();
   // The lines themselves go at the next tick, which rebuilds the list.
   playlistChanged = 1;

@@ -18,7 +18,9 @@ void filterPlaylistView();
 void playSelectedEntry();
 void onPlaylistDoubleClick();
 // Enter plays the first selected line; Delete removes the selected lines'
-// entries from the playlist, leaving the list to the next tick.
+// entries from the playlist, leaving the list to the next tick. currentIndex
+// goes on naming its entry; when that entry is removed, it keeps its place
+// (removedEntryIndex).
 void onPlaylistKeyDown(int key, int keys);
 // Writes playlistCopy as a playlist file chosen in the save dialog.
 void savePlaylistFile();
