@@ -71,6 +71,32 @@ TEST_F(IniTest, AWriteThatCannotHappenReportsFailure) {
   EXPECT_FALSE(fw::iniWrite(temp.file("missing\\选项.txt"), "选项", "排列方式", "1"));
 }
 
+TEST_F(IniTest, NothingWithALineBreakIsWrittenSoNoWriteAddsALineKeyOrSection) {
+  const Text before = "[历史]\r\n上次打开文件=D:\\文档\\一.txt\r\n";
+  const Text injected = "D:\\a.txt\r\n[格式列表]\r\n.injected";
+  const struct {
+    const char* what;
+    Text section, key, value;
+  } cases[] = {
+      {"CR LF in the value", "历史", "上次打开文件", injected},
+      {"LF alone", "历史", "上次打开文件", "D:\\a.txt\n[格式列表]"},
+      {"CR alone", "历史", "上次打开文件", "D:\\a.txt\r键=值"},
+      {"a line break at the end", "历史", "上次打开文件", "D:\\a.txt\r\n"},
+      {"in a new key's value", "历史", "新键", injected},
+      {"in the key", "历史", "键\r\n[格式列表]", "1"},
+      {"in the section", "历史]\r\n[格式列表", "键", "1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(support::writeFile(settings(), before));
+    EXPECT_FALSE(fw::iniWrite(settings(), c.section, c.key, c.value));
+    EXPECT_EQ(support::readFile(settings()), before);
+  }
+  // Without a line break the same write goes through.
+  ASSERT_TRUE(fw::iniWrite(settings(), "历史", "上次打开文件", "D:\\a.txt [格式列表] .injected"));
+  EXPECT_EQ(fw::iniRead(settings(), "历史", "上次打开文件", ""), "D:\\a.txt [格式列表] .injected");
+}
+
 TEST_F(IniTest, LongValuesAreCutToTheBuffer) {
   const Text longValue(12000, 'v');
   ASSERT_TRUE(support::writeFile(settings(), "[选项]\r\n打印机=" + longValue + "\r\n"));

@@ -14,6 +14,7 @@
 #include "player/sources/sources.h"
 #include "player/windows/playlist/playlist_window.h"
 #include "tests/player_handover/instance_fixture.h"
+#include "tests/support/directory_link.h"
 #include "tests/player_spine/player_fixture.h"
 
 namespace handover {
@@ -102,6 +103,31 @@ TEST_F(Drop, OverwriteAndOneEntryRulesDecideThePlaylistAndWhatPlays) {
     EXPECT_EQ(window().拖放组件时钟.interval(), 200) << "the timer runs again after the tick";
     endPlayer();
   }
+}
+
+// Two links back to the folder itself: searched through every link, the tree
+// would double at each level, and the tick (the window with it) never end.
+TEST_F(Drop, AFolderHoldingLinksToItselfGivesItsOwnEntriesOnce) {
+  const std::string folder = makeFolder("环", {"a.mp3"});
+  support::DirectoryLink m1(folder + "\\m1", "."), m2(folder + "\\m2", ".");
+  ASSERT_TRUE(m1.made() && m2.made());
+  // The folder's entries in the order its search gives them.
+  fw::TextArray entries;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE);
+  do {
+    const std::string name = found.cFileName;
+    if (name != "." && name != "..") entries.push_back(folder + "\\" + name);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  ASSERT_EQ(entries.size(), 3u);
+  startPlayer();
+
+  dropAndTake({folder});
+
+  EXPECT_EQ(player::playlist, entries) << "the links' own lines, nothing below them";
+  EXPECT_EQ(opened(), std::vector<std::string>{}) << "three entries: nothing plays";
 }
 
 TEST_F(Drop, OfTwoDropsBeforeATickOnlyTheSecondArrives) {

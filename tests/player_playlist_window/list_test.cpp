@@ -1,9 +1,11 @@
 // What the playlist window's list does: the first fill and the caret, the
 // search, playing a line, deleting lines' entries, and the refresh that only a
 // drop or a Delete asks for.
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "framework/ini.h"
 #include "player/playback/playback.h"
 #include "tests/player_playlist_window/playlist_window_fixture.h"
 #include "tests/support/ui.h"
@@ -134,7 +136,7 @@ TEST_F(PlaylistWindowList, DeleteRemovesTheSelectedLinesEntriesAndTheNextTickSho
 
     pressKey(VK_DELETE);
     EXPECT_EQ(player::playlist, (Texts{"a.avi", "c.avi", "e.avi"}));
-    EXPECT_EQ(player::currentIndex, 5) << "Delete leaves the current index alone";
+    EXPECT_EQ(player::currentIndex, 3) << "the current entry keeps its index, moved down by two";
     EXPECT_EQ(lines(), before) << "the lines go at the next tick, not at once";
     EXPECT_EQ(player::playlistChanged, 1);
 
@@ -146,6 +148,143 @@ TEST_F(PlaylistWindowList, DeleteRemovesTheSelectedLinesEntriesAndTheNextTickSho
     EXPECT_EQ(player::playlistChanged, 0);
     player::closePlaylistWindow();
   }
+}
+
+// The current entry playing, with a record of an earlier run in the settings
+// file; lines of the playlist window selected and deleted; what the next and
+// previous buttons, the medium's end and the close button do afterwards.
+class PlaylistWindowDelete : public PlaylistWindowTest {
+ protected:
+  static constexpr char kEarlierRecord[] = "[播放]\r\n上次播放文件=earlier.mp4\r\n上次播放位置=777\r\n";
+  static constexpr uint32_t kLength = 20000;
+
+  void SetUp() override {
+    PlaylistWindowTest::SetUp();
+    a = wav("a.wav", kLength);
+    b = wav("b.wav", kLength);
+    c = wav("c.wav", kLength);
+    d = wav("d.wav", kLength);
+    player::loopMode = std::string("0");
+  }
+  // a, b, c, d with c playing for 4 s; the lines clicked (the first plain,
+  // the others with Ctrl) and Delete pressed; the list refreshed.
+  ::testing::AssertionResult deleteWhileCPlays(const std::vector<int>& clicked) {
+    if (!support::writeFile(temp.file("设置.txt"), kEarlierRecord)) return ::testing::AssertionFailure();
+    engine().close();
+    settle();
+    setPlaylist({a, b, c, d});
+    if (::testing::AssertionResult playing = playIndex(3); !playing) return playing;
+    standin::advanceClock(4000);
+    // Opened afresh: its copy is the playlist just set.
+    player::closePlaylistWindow();
+    if (::testing::AssertionResult opened = openFromMenu(); !opened) return opened;
+    for (std::size_t i = 0; i < clicked.size(); ++i) clickLine(clicked[i], i == 0 ? 0 : MK_CONTROL);
+    pressKey(VK_DELETE);
+    waitForTick();
+    clearJournal();
+    return ::testing::AssertionSuccess();
+  }
+  void press(const fw::Unit& unit) {
+    support::click(unit.handle());
+    settle();
+  }
+  // The close button's shut-down, which ends at the test's seam; the record
+  // it leaves, as "file @ position".
+  std::string closeAndRead() {
+    seam.ended = false;
+    support::click(window().关闭图形按钮.handle());
+    EXPECT_TRUE(seam.ended);
+    const std::string settings = temp.file("设置.txt");
+    return fw::iniRead(settings, "播放", "上次播放文件", "(none)") + " @ " +
+           fw::iniRead(settings, "播放", "上次播放位置", "(none)");
+  }
+  std::string a, b, c, d;
+};
+
+TEST_F(PlaylistWindowDelete, EntriesDeletedBeforeTheCurrentOneMoveItsIndexDownWithIt) {
+  ASSERT_TRUE(deleteWhileCPlays({0}));
+  ASSERT_EQ(player::playlist, (Texts{b, c, d}));
+  EXPECT_EQ(player::currentIndex, 2);
+  EXPECT_EQ(closeAndRead(), c + " @ 4000") << "the file that plays, at its own place";
+}
+
+TEST_F(PlaylistWindowDelete, WithTheCurrentEntryDeletedNextAndPreviousGoOnFromItsPlace) {
+  const struct {
+    const char* what;
+    std::vector<int> deleted;   // lines, with c on line 2
+    std::function<void()> command;
+    Texts played;
+    int currentIndex;           // afterwards, where something played
+    Texts hints;
+  } cases[] = {
+      {"c; next", {2}, [this] { press(window().下一个按钮); }, {d}, 3, {}},
+      {"c; previous", {2}, [this] { press(window().上一个按钮); }, {b}, 2, {}},
+      {"b and c; next", {1, 2}, [this] { press(window().下一个按钮); }, {d}, 2, {}},
+      {"b and c; previous", {1, 2}, [this] { press(window().上一个按钮); }, {a}, 1, {}},
+      {"a, b and c; previous", {0, 1, 2}, [this] { press(window().上一个按钮); }, {d}, 1,
+       {d + " 是播放列表中的第一个文件！"}},
+      {"c; its medium ends", {2},
+       [this] {
+         standin::advanceClock(kLength);
+         settle();
+       },
+       {d}, 3, {}},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.what);
+    ASSERT_TRUE(deleteWhileCPlays(k.deleted));
+    k.command();
+    EXPECT_EQ(opened(), k.played);
+    EXPECT_EQ(player::currentIndex, k.currentIndex);
+    EXPECT_EQ(overlayTexts(), k.hints);
+    ASSERT_EQ(engine().getState(), 5);
+    standin::advanceClock(1500);
+    EXPECT_EQ(closeAndRead(), k.played.front() + " @ 1500");
+  }
+}
+
+// While the deleted entry plays on, no entry of the playlist is what plays:
+// the shut-down writes no record rather than another file's.
+TEST_F(PlaylistWindowDelete, WhileADeletedCurrentEntryPlaysOnNoRecordIsWritten) {
+  const struct {
+    const char* what;
+    std::vector<int> deleted;
+    bool pressNext;
+  } cases[] = {
+      {"c deleted", {2}, false},
+      {"a and c deleted", {0, 2}, false},
+      {"c and d deleted, then next: nothing follows", {2, 3}, true},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.what);
+    ASSERT_TRUE(deleteWhileCPlays(k.deleted));
+    if (k.pressNext) press(window().下一个按钮);
+    EXPECT_TRUE(opened().empty());
+    ASSERT_EQ(engine().getState(), 5) << "c plays on";
+    EXPECT_EQ(closeAndRead(), "earlier.mp4 @ 777");
+  }
+}
+
+// A missing entry after the place: the next press reports it while the
+// deleted entry plays on, without making it current; the one after moves
+// past it.
+TEST_F(PlaylistWindowDelete, AMissingEntryAfterTheDeletedOnesPlaceIsReportedThenPassed) {
+  const std::string e = wav("e.wav", kLength);
+  ASSERT_TRUE(deleteWhileCPlays({2}));
+  ASSERT_TRUE(DeleteFileA(d.c_str()));
+  player::playlist.push_back(e);
+
+  press(window().下一个按钮);
+  EXPECT_EQ(overlayTexts(), Texts{d + " 不存在或者无权访问！"});
+  EXPECT_TRUE(opened().empty());
+  EXPECT_EQ(engine().getState(), 5) << "c plays on";
+  EXPECT_EQ(player::playlistEntry(player::currentIndex), nullptr) << "d is not what plays";
+
+  press(window().下一个按钮);
+  EXPECT_EQ(opened(), Texts{e});
+  EXPECT_EQ(player::currentIndex, 4);
+  standin::advanceClock(1500);
+  EXPECT_EQ(closeAndRead(), e + " @ 1500");
 }
 
 TEST_F(PlaylistWindowList, DeletingEveryEntryEmptiesTheListAtOnceAndKeepsTheLabel) {

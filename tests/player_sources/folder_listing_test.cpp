@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "player/sources/sources.h"
+#include "tests/support/directory_link.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -145,6 +147,67 @@ TEST_F(FolderListing, FolderNamesEndingInTheByteOfABackslashAreSearchedAsFolders
   const Text inSub = file("F\\织錦\\b.mp3");
   EXPECT_EQ(player::listFolderTree({named}), inNamed + "\r\n");
   EXPECT_EQ(player::listFolderTree({f}), f + "\\织錦\r\n" + inSub + "\r\n");
+}
+
+// Links among the folders, as directory links and junctions put them there:
+// a folder reached again through a link is not searched again, so a link back
+// up the tree ends the descent, and a link elsewhere is searched like a folder.
+TEST_F(FolderListing, EachFolderIsSearchedOnceHoweverManyLinksLeadToIt) {
+  const Text f = folder("F");
+  struct Link {
+    const char* at;       // below F
+    const char* target;   // as the link holds it
+  };
+  const struct {
+    const char* what;
+    std::vector<const char*> files;   // below F, with their folders
+    std::vector<Link> links;
+    std::vector<const char*> searched;   // the folders whose entries the listing holds, in order
+  } cases[] = {
+      {"two links to the folder itself", {"a.mp3"}, {{"m1", "."}, {"m2", "."}}, {""}},
+      {"a link from a subfolder to its parent", {"Sub\\c.mp3"}, {{"Sub\\up", ".."}}, {"", "\\Sub"}},
+      {"a loop over three levels", {"A\\B\\b.mp3"}, {{"A\\B\\top", "../.."}}, {"", "\\A", "\\A\\B"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (const char* name : c.files) file(Text("F\\") + name);
+    std::vector<std::unique_ptr<support::DirectoryLink>> links;
+    for (const Link& link : c.links) {
+      links.push_back(std::make_unique<support::DirectoryLink>(f + "\\" + link.at, link.target));
+      ASSERT_TRUE(links.back()->made()) << link.at;
+    }
+    Text expected;
+    for (const char* below : c.searched) expected += searchLines(f + below);
+
+    EXPECT_EQ(player::listFolderTree({f}), expected);
+
+    for (auto& link : links) EXPECT_TRUE(link->remove());
+    ASSERT_TRUE(support::removeTree(f));
+    folder("F");
+  }
+}
+
+TEST_F(FolderListing, AFolderMetAgainThroughALinkIsSearchedOnlyWhereTheListingFirstNamesIt) {
+  // F holds A and B; A holds a link to B, and a link to Out outside F.
+  const Text f = folder("F");
+  file("F\\A\\x.mp3");
+  file("F\\B\\y.mp3");
+  file("Out\\o.mp3");
+  support::DirectoryLink toB(f + "\\A\\toB", "../B"), out(f + "\\A\\out", "../../Out");
+  ASSERT_TRUE(toB.made() && out.made());
+  // B is named among F's own entries before A's entries are searched, so B is
+  // searched under its own name only; Out is met first through the link.
+  Text below;
+  for (const Text& name : subfolderNames(f)) {
+    if (name == "A") {
+      below += searchLines(f + "\\A");
+      for (const Text& inA : subfolderNames(f + "\\A"))
+        if (inA == "out") below += f + "\\A\\out\\o.mp3\r\n";
+    } else if (name == "B") {
+      below += searchLines(f + "\\B");
+    }
+  }
+  EXPECT_EQ(player::listFolderTree({f}), searchLines(f) + below);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "framework/files.h"
 #include "tests/player_sources/sources_fixture.h"
+#include "tests/support/directory_link.h"
 
 namespace sources {
 namespace {
@@ -165,6 +166,20 @@ TEST_F(OpenCommands, AFoldersOwnFilesComeBeforeThoseOfItsSubfolders) {
 
   EXPECT_EQ(player::playlist, expected);
   EXPECT_EQ(opened(), std::vector<std::string>{expected[0]});
+}
+
+TEST_F(OpenCommands, AFolderHoldingLinksToItselfGivesItsFileOnceAndPlaysIt) {
+  const Text f = folder("F");
+  const Text a = makeFile("F\\a.mp3");
+  support::DirectoryLink m1(f + "\\m1", "."), m2(f + "\\m2", ".");
+  ASSERT_TRUE(m1.made() && m2.made());
+  seam.folderAnswers.push_back(f);
+
+  choose(window().打开文件夹);
+
+  EXPECT_EQ(player::playlist, fw::TextArray{a});
+  EXPECT_EQ(player::currentIndex, 1);
+  EXPECT_EQ(opened(), std::vector<std::string>{a});
 }
 
 TEST_F(OpenCommands, AFolderWithoutFilesEmptiesThePlaylistAndWhatPlaysGoesOn) {

@@ -47,6 +47,55 @@ TEST_F(ProgramRun, ClosedWhileAFilePlaysItRecordsTheFileAndThePlace) {
   EXPECT_LT(std::stoi(position), 60000);
 }
 
+// One quoted argument may hold line breaks, and so the playlist entry it
+// becomes. Written as it is, the record would put sections of its own into
+// the settings file (a list of types the next start offers for registration).
+TEST_F(ProgramRun, AnEntryWithALineBreakLeavesTheSettingsFileAsItWas) {
+  const std::string config = temp.file("engine.txt");
+  ASSERT_TRUE(support::writeFile(config, "addresses = *\r\n"));
+  const std::string before = "[设置]\r\n默认音量=80\r\n[播放]\r\n上次播放文件=" + clip + "\r\n上次播放位置=777\r\n";
+  const std::string address = "http://192.0.2.1/直播.mp4";
+  const struct {
+    const char* what;
+    std::string argument;
+    bool recorded;
+  } cases[] = {
+      {"a plain address is recorded", address, true},
+      {"with CR LF and sections behind it", address + "\r\n[DLNA自动转换类型]\r\n.wav\r\n[格式列表]\r\n.injected",
+       false},
+      {"with a lone LF", address + "\n[格式列表]\n.injected", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(support::writeFile(temp.file("设置.txt"), before));
+    support::PlayerProgram run(player.path());
+    SetEnvironmentVariableA("STANDIN_ENGINE_CONFIG", config.c_str());
+    HWND main = run.open("\"" + c.argument + "\"", journal);
+    SetEnvironmentVariableA("STANDIN_ENGINE_CONFIG", nullptr);
+    ASSERT_NE(main, nullptr);
+    // The address opens and plays (the stand-in's clock runs in real time).
+    ASSERT_TRUE(support::waitUntil(
+        [&] {
+          for (const standin::JournalLine& line : standin::journalLines(support::readFile(journal)))
+            if (line[0] == "APlayer_OpenA" && line.size() > 2 && line[2].rfind(address, 0) == 0) return true;
+          return false;
+        },
+        10000));
+    support::pumpMessages(1000);
+
+    support::pressFromOutside(support::PlayerProgram::closeButton(main));
+    ASSERT_EQ(run.waitForExit(), 0);
+
+    if (c.recorded) {
+      EXPECT_EQ(setting("上次播放文件"), address);
+      EXPECT_GT(std::stoi("0" + setting("上次播放位置")), 500);
+    } else {
+      EXPECT_EQ(support::readFile(temp.file("设置.txt")), before);
+    }
+    DeleteFileA(journal.c_str());
+  }
+}
+
 TEST_F(ProgramRun, TheMenuItemOpensTheRecordedFileAndSeeksToItsPlace) {
   ASSERT_TRUE(support::writeFile(temp.file("设置.txt"),
                                  "[播放]\r\n上次播放文件=" + clip + "\r\n上次播放位置=4321\r\n"));

@@ -235,6 +235,26 @@ TEST_F(AudioDeviceTest, FailedSettingsWriteLeavesTheEngineSwitchedAndTheWindowOp
   EXPECT_FALSE(fw::isWindowOpen<AudioDeviceWindow>());
 }
 
+// A name the engine reports with a line break in it would write sections of
+// its own into the settings file: it is not stored, and the user is told so.
+TEST_F(AudioDeviceTest, ANameWithALineBreakIsNotStoredAndTheFailureIsShown) {
+  const std::string settings = "[设置]\r\n默认音量=80\r\n";
+  ASSERT_TRUE(support::writeFile(temp.file("设置.txt"), settings));
+  const std::string broken = "耳机\r\n[格式列表]\r\n.injected";
+  startWithDevices((broken + ";扬声器").c_str());
+  AudioDeviceWindow* w = open();
+  ASSERT_NE(w, nullptr);
+  ASSERT_EQ(lines(w->列表框1), (Lines{broken, "扬声器"}));
+  clickLine(w->列表框1, 0);
+  seam.calls.clear();
+
+  spine::click(w->按钮1);
+  expectOnlyMessage("写入配置文件失败！");
+  EXPECT_EQ(player::playerEngine->getConfig(engine::kAudioDevice), broken) << "the engine switches all the same";
+  EXPECT_EQ(settingsFile(), settings);
+  EXPECT_EQ(fw::openWindow<AudioDeviceWindow>(), w);
+}
+
 TEST_F(AudioDeviceTest, CloseButtonHandsNothingOverAndStoresNothing) {
   startWithDevices(kTwoDevices);
   AudioDeviceWindow* w = open();
