@@ -43,8 +43,8 @@ inline constinit Routine<BOOL WINAPI(HANDLE)> CloseHandle{kKernel32, "CloseHandl
 // Which program a process runs: its image's full path.
 inline constinit Routine<BOOL WINAPI(HANDLE, DWORD, LPSTR, PDWORD)> QueryFullProcessImageNameA{
     kKernel32, "QueryFullProcessImageNameA"};
-// What makes two paths the same folder: a handle to it (the folder listing
-// meets each folder once, however many links lead there).
+// A handle to a file or folder, asked what makes it the same one whatever
+// path or link names it (fileIdentity in files.h).
 inline constinit Routine<HANDLE WINAPI(LPCSTR, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD, HANDLE)>
     CreateFileA{kKernel32, "CreateFileA"};
 inline constinit Routine<BOOL WINAPI(HANDLE, LPBY_HANDLE_FILE_INFORMATION)> GetFileInformationByHandle{

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/files.h"
+#include "tests/support/directory_link.h"
 #include "tests/support/long_path.h"
 #include "tests/support/temp_folder.h"
 
@@ -137,6 +138,32 @@ TEST_F(FilesTest, AttributesAndTheFolderBit) {
   EXPECT_EQ(fw::fileAttributes(temp.file("missing")), fw::kAttributesUnreadable);
   EXPECT_TRUE(fw::hasFolderBit(temp.file("missing")));
   EXPECT_EQ(fw::fileAttributes(""), fw::kAttributesUnreadable);
+}
+
+// A link reaches the folder it leads to: the same identity, whichever path
+// names it, and the reparse-point attribute on the link's own entry.
+TEST_F(FilesTest, TheSameFolderHasOneIdentityWhateverPathOrLinkNamesIt) {
+  ASSERT_TRUE(CreateDirectoryA(temp.file("Sub\\Deeper").c_str(), nullptr));
+  support::DirectoryLink up(temp.file("Sub\\up"), "..");
+  ASSERT_TRUE(up.made());
+  const std::optional<fw::FileIdentity> top = fw::fileIdentity(temp.path());
+  ASSERT_TRUE(top.has_value());
+  for (const Text& same : {temp.path() + "\\", temp.file("Sub\\up"), temp.file("Sub\\up\\"),
+                           temp.file("Sub\\up\\Sub\\up"), temp.file("Sub\\..")}) {
+    SCOPED_TRACE(same);
+    EXPECT_EQ(fw::fileIdentity(same), top);
+  }
+  const std::optional<fw::FileIdentity> sub = fw::fileIdentity(temp.file("Sub"));
+  ASSERT_TRUE(sub.has_value());
+  EXPECT_NE(sub, top);
+  EXPECT_EQ(fw::fileIdentity(temp.file("Sub\\up\\Sub")), sub);
+  EXPECT_NE(fw::fileIdentity(temp.file("Sub\\Deeper")), sub);
+  EXPECT_NE(fw::fileIdentity(temp.file("a.mp3")), std::nullopt) << "a file has one too";
+  EXPECT_EQ(fw::fileIdentity(temp.file("missing")), std::nullopt);
+  EXPECT_EQ(fw::fileIdentity(""), std::nullopt);
+
+  EXPECT_NE(fw::fileAttributes(temp.file("Sub\\up")) & fw::kReparsePointAttribute, 0u);
+  EXPECT_EQ(fw::fileAttributes(temp.file("Sub")) & fw::kReparsePointAttribute, 0u);
 }
 
 // Every name the search gives for the pattern and mask, up to its empty end.
