@@ -20,9 +20,10 @@ bool isDotsOnly(const fw::Text& name) { return name.find_first_not_of('.') == fw
 // them, and the listing would go round for ever.
 using MetFolders = std::set<fw::FileIdentity>;
 
-// Whether the listing goes down into `folder`, met now for the first time or
-// not. A folder whose identity cannot be read is gone into unless it leads
-// elsewhere: every loop passes through such an entry.
+// Whether the listing goes down into `folder`: met now for the first time. A
+// folder whose identity cannot be read is gone into unless its entry leads
+// elsewhere (a link, junction or mount point), since every loop passes
+// through an entry that does.
 bool firstMeeting(const fw::Text& folder, uint32_t attributes, MetFolders& met) {
   const std::optional<fw::FileIdentity> identity = fw::fileIdentity(folder);
   if (!identity) return (attributes & fw::kReparsePointAttribute) == 0;

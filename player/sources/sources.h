@@ -35,7 +35,10 @@ void loadPlaylistFileAndPlay();
 // folder's own entries, then, entry by entry in that order, the listing below
 // each of its subfolders. A "\" is added to a folder that does not end in
 // one. A file, a missing folder or one that cannot be searched contributes
-// nothing. Runs to the end of the tree on the calling thread.
+// nothing. A folder met again within one element's tree (the system names it
+// the same folder, reached through a link, a junction or a mount point) keeps
+// its line but is not searched again, so a link back up the tree ends there.
+// Runs to the end of the tree on the calling thread.
 fw::Text listFolderTree(const fw::TextArray& folders);
 // The direct entries of one folder; `folder` ends with "\".
 fw::Text listFolder(const fw::Text& folder);

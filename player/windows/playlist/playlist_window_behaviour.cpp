@@ -46,8 +46,8 @@ int currentIndexAfter(const std::vector<bool>& doomed) {
   const bool alreadyRemoved = removedEntryPlace() != 0;
   const int at = alreadyRemoved ? removedEntryPlace() : currentIndex;
   if (at < 1) return currentIndex;   // no entry was current yet
-  const std::size_t reach = std::min(doomed.size(), static_cast<std::size_t>(at) - 1);
-  const int before = static_cast<int>(std::count(doomed.begin(), doomed.begin() + static_cast<std::ptrdiff_t>(reach), true));
+  const auto reach = static_cast<std::ptrdiff_t>(std::min(doomed.size(), static_cast<std::size_t>(at) - 1));
+  const int before = static_cast<int>(std::count(doomed.begin(), doomed.begin() + reach, true));
   const bool currentGoes = !alreadyRemoved && static_cast<std::size_t>(at) <= doomed.size() &&
                            doomed[static_cast<std::size_t>(at) - 1];
   if (alreadyRemoved || currentGoes) return removedEntryIndex(at - before);
