@@ -62,6 +62,8 @@ TEST(WindowsRoutines, EveryRoutineOfTheListBinds) {
   expectBinds(win::QueryFullProcessImageNameA, "QueryFullProcessImageNameA");
   expectBinds(win::GetAncestor, "GetAncestor");
   expectBinds(win::SendMessageTimeoutA, "SendMessageTimeoutA");
+  expectBinds(win::CreateFileA, "CreateFileA");
+  expectBinds(win::GetFileInformationByHandle, "GetFileInformationByHandle");
   EXPECT_TRUE(seam.calls.empty());
 }
 
