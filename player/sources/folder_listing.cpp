@@ -15,20 +15,40 @@ constexpr uint32_t kListedAttributes = 55;
 // "." and ".." stand for the folder itself and its parent.
 bool isDotsOnly(const fw::Text& name) { return name.find_first_not_of('.') == fw::Text::npos; }
 
-// The folders a listing has met, by what makes them the same folder for the
-// system: a link, junction or mount point back up the tree leads to one of
-// them, and the listing would go round for ever.
-using MetFolders = std::set<fw::FileIdentity>;
+// The folders a listing has met. Only an entry that leads elsewhere (a link,
+// a junction or a mount point) can lead back to one of them and make the
+// listing go round for ever; until the first such entry, every folder met is
+// new, and asking the system what makes it the same folder (a handle opened
+// and closed for each) would only slow a large listing down. From that entry
+// on, folders are told apart by that identity, those met before included.
+class MetFolders {
+ public:
+  // Whether the listing goes down into `folder`: met now for the first time.
+  // A folder whose identity cannot be read is gone into unless its entry
+  // leads elsewhere, since every loop passes through an entry that does.
+  bool firstMeeting(const fw::Text& folder, uint32_t attributes) {
+    const bool leadsElsewhere = (attributes & fw::kReparsePointAttribute) != 0;
+    if (!identifying_) {
+      if (!leadsElsewhere) {
+        metBefore_.push_back(folder);
+        return true;
+      }
+      identifying_ = true;
+      for (const fw::Text& path : metBefore_) {
+        if (const std::optional<fw::FileIdentity> identity = fw::fileIdentity(path)) met_.insert(*identity);
+      }
+      fw::TextArray().swap(metBefore_);
+    }
+    const std::optional<fw::FileIdentity> identity = fw::fileIdentity(folder);
+    if (!identity) return !leadsElsewhere;
+    return met_.insert(*identity).second;
+  }
 
-// Whether the listing goes down into `folder`: met now for the first time. A
-// folder whose identity cannot be read is gone into unless its entry leads
-// elsewhere (a link, junction or mount point), since every loop passes
-// through an entry that does.
-bool firstMeeting(const fw::Text& folder, uint32_t attributes, MetFolders& met) {
-  const std::optional<fw::FileIdentity> identity = fw::fileIdentity(folder);
-  if (!identity) return (attributes & fw::kReparsePointAttribute) == 0;
-  return met.insert(*identity).second;
-}
+ private:
+  bool identifying_ = false;
+  fw::TextArray metBefore_;           // while not identifying
+  std::set<fw::FileIdentity> met_;    // once identifying
+};
 
 // Appends one line per direct entry of `folder` (which ends with "\") to
 // `listing`. With `subfolders`, the entries the search reported as folders go
@@ -46,7 +66,7 @@ void appendEntries(const fw::Text& folder, fw::Text& listing, fw::TextArray* sub
     const uint32_t attributes = search.attributes();
     if (subfolders != nullptr && (attributes & fw::kFolderAttribute) != 0) {
       fw::Text subfolder = listing.substr(lineStart) + '\\';
-      if (firstMeeting(subfolder, attributes, *met)) subfolders->push_back(std::move(subfolder));
+      if (met->firstMeeting(subfolder, attributes)) subfolders->push_back(std::move(subfolder));
     }
     listing += "\r\n";
   }
@@ -80,7 +100,7 @@ fw::Text listFolderTree(const fw::TextArray& folders) {
     if (!endsWithBackslash(top)) top += '\\';
     // Each folder given is a tree of its own, whatever the others hold.
     MetFolders met;
-    firstMeeting(top, 0, met);
+    met.firstMeeting(top, 0);
     levels.emplace_back();
     appendEntries(top, result, &levels.back().subfolders, &met);
     while (!levels.empty()) {
