@@ -4,6 +4,8 @@
 #include <map>
 #include <mutex>
 
+#include "environment.h"
+
 namespace standin {
 namespace {
 
@@ -23,10 +25,9 @@ Text trimmed(const Text& text) {
 void loadFile() {
   values.clear();
   loaded = true;
-  char path[MAX_PATH * 2];
-  DWORD length = GetEnvironmentVariableA("STANDIN_ENGINE_CONFIG", path, sizeof path);
-  if (length == 0 || length >= sizeof path) return;
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  const Text path = environmentValue(L"STANDIN_ENGINE_CONFIG");
+  if (path.empty()) return;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
   Text content;

@@ -2,6 +2,8 @@
 
 #include <mutex>
 
+#include "environment.h"
+
 namespace standin {
 namespace {
 
@@ -18,10 +20,9 @@ void trimMemory() {
 }
 
 void appendToFile(const Text& line) {
-  char path[MAX_PATH * 2];
-  DWORD length = GetEnvironmentVariableA("STANDIN_ENGINE_JOURNAL", path, sizeof path);
-  if (length == 0 || length >= sizeof path) return;
-  HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  const Text path = environmentValue(L"STANDIN_ENGINE_JOURNAL");
+  if (path.empty()) return;
+  HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
   DWORD written = 0;

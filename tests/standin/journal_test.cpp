@@ -69,24 +69,36 @@ QUORLE_CHILD(engine_with_configuration_file) {
   return 0;
 }
 
+// Both files in the program's folder, which may have a Chinese name with a
+// blank: the variables' values hold double-byte characters then.
 TEST(StandInConfigurationFile, AnotherProcessReadsItAndWritesTheJournalFile) {
-  support::TempFolder temp;
-  const std::string config = temp.file("engine.cfg");
-  const std::string journal = temp.file("journal.txt");
-  ASSERT_TRUE(support::writeFile(config,
-                                 "# the stand-in's settings\r\n"
-                                 "devices = 扬声器;耳机 (USB)\r\n"
-                                 "\r\n"
-                                 "; no frame on the video\r\n"
-                                 "overlay=0\r\n"
-                                 "not a setting\n"));
-  const int code = support::runChild(support::childCommandLine("engine_with_configuration_file"),
-                                     {{"STANDIN_ENGINE_CONFIG", config}, {"STANDIN_ENGINE_JOURNAL", journal}});
-  EXPECT_EQ(code, 0);
-  const auto lines = standin::journalLines(support::readFile(journal));
-  ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(lines[0][0], "APlayer_Create");
-  EXPECT_EQ(lines[3], (standin::JournalLine{"APlayer_SetVolume", lines[1][1], "42"}));
+  for (const std::string folderName : {"", "程序 目录"}) {
+    SCOPED_TRACE("folder '" + folderName + "'");
+    support::TempFolder temp;
+    std::string folder = temp.path();
+    if (!folderName.empty()) {
+      folder += "\\" + folderName;
+      ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    }
+    const std::string config = folder + "\\engine.cfg";
+    const std::string journal = folder + "\\journal.txt";
+    ASSERT_TRUE(support::writeFile(config,
+                                   "# the stand-in's settings\r\n"
+                                   "devices = 扬声器;耳机 (USB)\r\n"
+                                   "\r\n"
+                                   "; no frame on the video\r\n"
+                                   "overlay=0\r\n"
+                                   "not a setting\n"));
+    const int code = support::runChild(support::childCommandLine("engine_with_configuration_file"),
+                                       {{"STANDIN_ENGINE_CONFIG", config}, {"STANDIN_ENGINE_JOURNAL", journal}});
+    EXPECT_EQ(code, 0);
+    const auto lines = standin::journalLines(support::readFile(journal));
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0][0], "APlayer_Create");
+    EXPECT_EQ(lines[3], (standin::JournalLine{"APlayer_SetVolume", lines[1][1], "42"}));
+    EXPECT_EQ(GetFileAttributesA((folder + "\\journal").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the journal under a name cut short";
+  }
 }
 
 TEST_F(StandInTest, ResetConfigForgetsChangesMadeInProcess) {
