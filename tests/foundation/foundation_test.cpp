@@ -2,6 +2,7 @@
 // second process whose exit code is read, and a folder of each test's own.
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -27,6 +28,15 @@ TEST(CodePage, AnsiCodePageIs936) {
 QUORLE_CHILD(exit_with) { return std::stoi(arguments.at(0)); }
 
 QUORLE_CHILD(hang) {
+  Sleep(INFINITE);
+  return 0;
+}
+
+// Writes its argument to the standard error, then never ends: a test that hangs
+// after saying why.
+QUORLE_CHILD(say_then_hang) {
+  std::fprintf(stderr, "%s\n", arguments.at(0).c_str());
+  std::fflush(stderr);
   Sleep(INFINITE);
   return 0;
 }
