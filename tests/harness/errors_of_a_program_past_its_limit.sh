@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # A test that hangs is ended by its time limit; what it wrote to its standard
-# error before must still reach CTest's log, and nothing of wine-run's may stay
-# in the temporary folder. Checked through CTest itself, on a project of its own
-# whose one test runs a program through wine-run as the real tests do, with the
-# limit below the test's time limit as there.
+# error before must still reach CTest's log, and no file of wine-run's (named
+# after its process id) may stay in the temporary folder. Checked through CTest
+# itself, on a project of its own whose one test runs a program through wine-run
+# as the real tests do, with the limit below the test's time limit as there.
+# (TMPDIR is left alone: Wine keeps its server's socket there.)
 #
 #   errors_of_a_program_past_its_limit.sh WINE_RUN PREFIX TEST_PROGRAM
 set -euo pipefail
@@ -14,13 +15,16 @@ marker="said-before-hanging-$$"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir "$work/project" "$work/temp"
+mkdir "$work/project"
+# wine-run's process id, for the name of its file: exec keeps it.
+printf 'echo $$ >"%s"\nexec "$@"\n' "$work/pid" >"$work/start.sh"
 cat >"$work/project/CMakeLists.txt" <<CMAKE
 cmake_minimum_required(VERSION 3.20)
 project(past_its_limit NONE)
 enable_testing()
-add_test(NAME hang COMMAND "$wine_run" --prefix "$prefix" --limit 4 "$program" --child=say_then_hang "$marker")
-set_tests_properties(hang PROPERTIES TIMEOUT 20 ENVIRONMENT "TMPDIR=$work/temp")
+add_test(NAME hang COMMAND bash "$work/start.sh" "$wine_run" --prefix "$prefix" --limit 4 "$program"
+         --child=say_then_hang "$marker")
+set_tests_properties(hang PROPERTIES TIMEOUT 20)
 CMAKE
 cmake -S "$work/project" -B "$work/build" >"$work/configure.log" 2>&1 \
   || { cat "$work/configure.log"; exit 1; }
@@ -37,8 +41,9 @@ check() {
 [ $status != 0 ] || { echo "FAILED: the hanging test passed"; failed=1; }
 check "$marker"
 check "did not end within 4 s; ended it"
-if [ -n "$(ls -A "$work/temp")" ]; then
-  echo "FAILED: left in the temporary folder: $(ls -A "$work/temp" | paste -s -d ' ')"
+left=$(find "${TMPDIR:-/tmp}" -maxdepth 1 -name "wine-run.$(cat "$work/pid" 2>/dev/null).*" | paste -s -d ' ')
+if [ ! -s "$work/pid" ] || [ -n "$left" ]; then
+  echo "FAILED: left in the temporary folder: ${left:-(no process id recorded)}"
   failed=1
 fi
 if [ $failed = 1 ]; then
