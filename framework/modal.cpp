@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/input_box.h"
+#include "framework/window.h"
 #include "framework/windows_routines.h"
 
 namespace fw {
@@ -13,10 +14,38 @@ namespace {
 // Room for the longest ANSI path the dialogs hand back.
 constexpr DWORD kFileNameBuffer = 4096;
 
+// The top-level window whose handler shows a box, while it is on screen.
+HWND boxOwner() {
+  Window* window = windowHandlingEvent();
+  HWND hwnd = window != nullptr && !window->destroyed() ? window->handle() : nullptr;
+  if (hwnd != nullptr) hwnd = GetAncestor(hwnd, GA_ROOT);
+  return hwnd != nullptr && IsWindowVisible(hwnd) ? hwnd : nullptr;
+}
+
+struct OtherWindows {
+  HWND owner;
+  std::vector<HWND> disabled;
+};
+
+BOOL CALLBACK disableOther(HWND hwnd, LPARAM lParam) {
+  auto& others = *reinterpret_cast<OtherWindows*>(lParam);
+  if (hwnd != others.owner && !EnableWindow(hwnd, FALSE)) others.disabled.push_back(hwnd);
+  return TRUE;
+}
+
 class SystemSeam final : public ModalSeam {
  public:
   int messageBox(const Text& text, const Text& caption, unsigned flags) override {
-    return MessageBoxA(nullptr, text.c_str(), caption.c_str(), flags | MB_TASKMODAL);
+    HWND owner = boxOwner();
+    if (owner == nullptr) return MessageBoxA(nullptr, text.c_str(), caption.c_str(), flags | MB_TASKMODAL);
+    // Owned, the box hands the activation back to its window when it closes
+    // (a box without owner leaves no window active). The system disables only
+    // the owner then: the thread's other windows wait as for a task-modal box.
+    OtherWindows others{owner, {}};
+    EnumThreadWindows(GetCurrentThreadId(), disableOther, reinterpret_cast<LPARAM>(&others));
+    const int answer = MessageBoxA(owner, text.c_str(), caption.c_str(), flags | MB_TASKMODAL);
+    for (HWND hwnd : others.disabled) EnableWindow(hwnd, TRUE);
+    return answer;
   }
 
   bool inputBox(const Text& prompt, const Text& caption, const Text& initial, Text& typed) override {

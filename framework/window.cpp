@@ -43,10 +43,9 @@ void deleteOwned(Window* window) {
 }
 
 // Shown (with every parent), enabled and still there.
-bool canHaveFocus(const Unit* unit) {
-  HWND hwnd = unit->handle();
-  return hwnd != nullptr && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd);
-}
+bool canHaveFocus(HWND hwnd) { return hwnd != nullptr && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd); }
+
+bool canHaveFocus(const Unit* unit) { return canHaveFocus(unit->handle()); }
 
 UnitPlacement windowPlacement(const WindowDescription& d) {
   return UnitPlacement{nullptr, d.left, d.top, d.width, d.height, d.visible, true};
@@ -153,7 +152,13 @@ void Window::createUnits() {
   for (Unit* unit : units_) UnitAccess::create(unit);
 }
 
+void Window::dispatchEnter() {
+  ++dispatchDepth_;
+  detail::windowsHandling().push_back(this);
+}
+
 void Window::dispatchLeave() {
+  detail::windowsHandling().pop_back();
   if (--dispatchDepth_ == 0 && destroyed_ && ownedByLayer_) deleteOwned(this);
 }
 
@@ -260,8 +265,16 @@ void Window::focusUnit(Unit* unit) {
   SendMessageA(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
+bool Window::mainChildCanHaveFocus() const {
+  return mainChild_ != nullptr && IsChild(hwnd_, mainChild_) && canHaveFocus(mainChild_);
+}
+
 bool Window::giveFocus() {
-  if (!hasTabOrder()) return false;
+  if (!hasTabOrder()) {
+    if (!mainChildCanHaveFocus()) return false;
+    SetFocus(mainChild_);
+    return true;
+  }
   Unit* target = lastFocus_ != nullptr && canHaveFocus(lastFocus_) ? lastFocus_ : nullptr;
   for (auto it = units_.begin(); target == nullptr && it != units_.end(); ++it) {
     if ((*it)->takesFocus() && canHaveFocus(*it)) target = *it;
@@ -286,6 +299,13 @@ bool Window::tabFrom(Unit* from, bool backwards) {
     }
   }
   return true;
+}
+
+void Window::pressEnded(Unit* unit) {
+  // Only while the unit still has the focus: the window is then the active
+  // one, and handing the focus on activates nothing else.
+  if (hasTabOrder() || unit->handle() == nullptr || GetFocus() != unit->handle()) return;
+  if (mainChildCanHaveFocus()) SetFocus(mainChild_);
 }
 
 void Window::applyWorkAreaMaximise(MINMAXINFO& info) const {

@@ -138,6 +138,17 @@ class Window : public Unit {
   // without such units leaves the focus and the Tab key alone.
   bool hasTabOrder() const;
 
+  // The window's main child: a child window that is not a unit (one another
+  // library made inside this window) and that the window hands its focus on
+  // to, as a window with one main control does. While it is a shown, enabled
+  // child of the window and the window has no Tab order, activating the
+  // window, or the focus given to the window itself, puts the focus on it; and
+  // when a press on a slider of the window ends, the slider hands the focus
+  // back to it. nullptr (as created): none, the focus stays where the system
+  // puts it.
+  HWND mainChild() const { return mainChild_; }
+  void setMainChild(HWND child) { mainChild_ = child; }
+
   bool visible() const override;
   // Showing activates the window.
   void setVisible(bool visible) override;
@@ -149,7 +160,7 @@ class Window : public Unit {
   // Menu item commands and timers are numbered per window.
   int registerCommand(class MenuItem* item);
   int registerTimer(Timer* timer);
-  void dispatchEnter() { ++dispatchDepth_; }
+  void dispatchEnter();
   void dispatchLeave();
   bool destroyed() const { return destroyed_; }
   void setOwnedByLayer(bool owned) { ownedByLayer_ = owned; }
@@ -164,6 +175,9 @@ class Window : public Unit {
   // Tab (or Shift+Tab) pressed in `from` (a unit or the window itself). True
   // when the window has a Tab order, which then takes the key.
   bool tabFrom(Unit* from, bool backwards);
+  // A press on `unit`, which took the focus for it, has ended: the focus goes
+  // back to the main child, if the unit still has it (see mainChild).
+  void pressEnded(Unit* unit);
 
  protected:
   bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -173,15 +187,17 @@ class Window : public Unit {
  private:
   void createUnits();
   void applyWorkAreaMaximise(MINMAXINFO& info) const;
-  // Gives the focus as activation does (see hasTabOrder); false when the
-  // window has no unit that can take it.
+  // Gives the focus as activation does (see hasTabOrder and mainChild); false
+  // when the window has no unit or main child that can take it.
   bool giveFocus();
+  bool mainChildCanHaveFocus() const;
   void focusUnit(Unit* unit);
 
   WindowDescription description_;
   bool dragToMove_ = false;
   std::vector<Unit*> units_;
   Unit* lastFocus_ = nullptr;
+  HWND mainChild_ = nullptr;
   std::vector<class MenuItem*> commands_;
   std::vector<Timer*> timers_;
   HMENU menuBar_ = nullptr;
@@ -194,7 +210,13 @@ class Window : public Unit {
   bool suppressSizeEvents_ = false;
 };
 
+// The window whose message or event this thread is handling (the innermost
+// one while handlers of several windows nest), or nullptr outside them all.
+Window* windowHandlingEvent();
+
 namespace detail {
+// The windows whose messages this thread is handling, innermost last.
+std::vector<Window*>& windowsHandling();
 Window* findOpenWindow(std::type_index type);
 bool createOwnedWindow(std::type_index type, std::unique_ptr<Window> window);
 }  // namespace detail

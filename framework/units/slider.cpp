@@ -120,8 +120,14 @@ bool Slider::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resu
       if (dragging_) {
         dragging_ = false;
         if (GetCapture() == hwnd_) ReleaseCapture();
+        window().pressEnded(this);
       }
       return true;
+    case WM_SIZE:
+      // The thumb's place follows the width: what the old width showed is
+      // wrong all along the track, not only where the new width exposes.
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return false;
     case WM_CAPTURECHANGED:
       dragging_ = false;
       return true;

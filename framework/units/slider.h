@@ -2,7 +2,9 @@
 // The multi-function bar used as a slider: a track, the part of it up to the
 // position filled, and a thumb, drawn from skin pictures (stretched to the
 // width between end caps as wide as the track picture is high). A left press
-// seeks to the point; dragging follows the mouse.
+// seeks to the point; dragging follows the mouse. The slider holds the focus
+// while pressed; when the press ends it hands the focus to its window's main
+// child, when the window has one (see Window::mainChild).
 #include "framework/picture.h"
 #include "framework/units/unit.h"
 

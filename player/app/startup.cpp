@@ -138,6 +138,9 @@ void initEngineAndSettings() {
     fw::messageBox("播放器初始化失败！");
     return;
   }
+  // The player's keys arrive through the engine's video window: it takes the
+  // focus whenever the main window would.
+  window.setMainChild(playerEngine->getWindow());
   giveEngineItsLogo();
   hintDuration = kHintDurationMs;
   readStartSettings();

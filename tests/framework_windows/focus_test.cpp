@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/modal.h"
 #include "framework/window.h"
 #include "tests/framework_windows/window_test_support.h"
 #include "tests/support/ui.h"
@@ -51,6 +52,15 @@ struct PlainWindow : fw::Window {
   fw::EditBox 编辑框{this, {.left = 10, .top = 10, .width = 150, .height = 22,
                             .onKeyDown = [](int key, int) { log("edit key " + std::to_string(key)); }}};
   fw::Button 按钮{this, {.left = 10, .top = 40, .width = 60, .height = 24, .caption = "按钮"}};
+};
+
+// One main control that is not a unit (a child window another library makes
+// in it), a slider, and a button whose press shows a message box.
+struct HostWindow : fw::Window {
+  HostWindow() : Window({.left = 140, .top = 120, .width = 400, .height = 300, .caption = "主控件"}) {}
+  fw::Slider 滑块条{this, {.left = 0, .top = 280, .width = 400, .height = 11, .maximum = 100}};
+  fw::Button 按钮{this, {.left = 10, .top = 240, .width = 60, .height = 24, .caption = "提示",
+                         .onClick = [] { log("answer " + std::to_string(fw::messageBox("已完成"))); }}};
 };
 
 FormWindow& openForm() {
@@ -226,3 +236,47 @@ TEST(Focus, ArrowsMoveTheFocusedGridsCurrentCellBelowTheHeadersAndSpaceClicksIt)
 }
 
 }  // namespace
+
+TEST(Focus, AMainChildTakesTheFocusForItsWindowAndAfterASliderPressAndABoxGivesTheActivationBack) {
+  ASSERT_TRUE(fw::loadWindow<HostWindow>());
+  HostWindow& w = *fw::openWindow<HostWindow>();
+  ASSERT_TRUE(fw::loadWindow<PlainWindow>());
+  PlainWindow& other = *fw::openWindow<PlainWindow>();
+  HWND child = CreateWindowExA(0, "STATIC", "video", WS_CHILD | WS_VISIBLE, 0, 0, 400, 230, w.handle(), nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(child, nullptr);
+  w.setMainChild(child);
+  support::pumpMessages(30);
+
+  fw::loadWindow<HostWindow>();   // activated
+  support::pumpMessages(30);
+  ASSERT_EQ(GetActiveWindow(), w.handle());
+  EXPECT_EQ(GetFocus(), child) << "activated";
+  SetFocus(w.handle());
+  EXPECT_EQ(GetFocus(), child) << "the focus given to the window itself";
+
+  support::click(w.滑块条.handle(), 200, 5);
+  EXPECT_EQ(w.滑块条.position(), 50);
+  EXPECT_EQ(GetFocus(), child) << "after the slider press";
+
+  // The box a handler shows belongs to the handler's window: closed, it
+  // leaves that window active. The other window waits meanwhile.
+  HWND owner = nullptr;
+  bool otherDisabled = false;
+  support::after(200, [&] {
+    HWND box = support::findThreadWindow("#32770");
+    if (box == nullptr) return;
+    owner = GetWindow(box, GW_OWNER);
+    otherDisabled = !IsWindowEnabled(other.handle());
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+  });
+  events().clear();
+  support::click(w.按钮.handle());
+  support::waitUntil([] { return !support::pendingAfter() && !support::findThreadWindow("#32770"); }, 3000);
+  ASSERT_EQ(events(), std::vector<std::string>{"answer 1"});
+  EXPECT_EQ(owner, w.handle());
+  EXPECT_TRUE(otherDisabled);
+  EXPECT_TRUE(IsWindowEnabled(other.handle()));
+  EXPECT_EQ(GetActiveWindow(), w.handle()) << "after the box";
+  EXPECT_EQ(GetFocus(), child) << "after the box";
+}

@@ -35,6 +35,25 @@ void setPlayerArguments(const std::string& arguments) {
   setProcessCommandLine(line);
 }
 
+void widen(player::MainWindow& w, int width) {
+  if (w.startState() != fw::kStateNormal) w.setStartState(fw::kStateNormal);
+  w.setWidth(width);
+}
+
+void gripResize(player::MainWindow& w, int from, int to) {
+  widen(w, from);
+  support::pumpMessages(100);
+  HWND bar = w.图片框2.handle();
+  const LPARAM grip = MAKELPARAM(w.图片框2.width() - 5, w.图片框2.height() - 5);
+  SendMessageA(bar, WM_MOUSEMOVE, 0, grip);
+  // The system's size loop runs until a button release arrives.
+  support::after(200, [&w, to] {
+    w.setWidth(to);
+    PostMessageA(w.handle(), WM_LBUTTONUP, 0, 0);
+  });
+  SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, grip);
+}
+
 PlayerTest::PlayerTest() {
   support::keepInstanceEventToThisProcess();
   standin::resetConfig();

@@ -36,6 +36,12 @@ using support::rectInParent;
 // messages they caused.
 inline void click(const fw::Unit& unit) { support::click(unit.handle()); }
 
+// The window's width changed as a program changes it, from the normal state.
+void widen(player::MainWindow& w, int width);
+// A resize from the corner grip of the bottom bar, as the system runs it,
+// from `from` pixels wide to `to`.
+void gripResize(player::MainWindow& w, int from, int to);
+
 class PlayerTest : public ::testing::Test {
  protected:
   PlayerTest();

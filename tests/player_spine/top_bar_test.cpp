@@ -141,26 +141,6 @@ struct Width {
   std::function<void(player::MainWindow&)> reach;
 };
 
-void widen(player::MainWindow& w, int width) {
-  if (w.startState() != fw::kStateNormal) w.setStartState(fw::kStateNormal);
-  w.setWidth(width);
-}
-
-// A resize from the corner grip of the bottom bar, as the system runs it,
-// from `from` pixels wide to `to`.
-void gripResize(player::MainWindow& w, int from, int to) {
-  widen(w, from);
-  support::pumpMessages(100);
-  HWND bar = w.图片框2.handle();
-  const LPARAM grip = MAKELPARAM(w.图片框2.width() - 5, w.图片框2.height() - 5);
-  SendMessageA(bar, WM_MOUSEMOVE, 0, grip);
-  support::after(200, [&w, to] {
-    w.setWidth(to);
-    PostMessageA(w.handle(), WM_LBUTTONUP, 0, 0);
-  });
-  SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, grip);
-}
-
 const std::vector<Width>& widths() {
   static const std::vector<Width> all = {
       {"404", [](player::MainWindow& w) { widen(w, 404); }},
