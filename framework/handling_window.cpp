@@ -1,11 +1,9 @@
-// Which window's message this thread is handling. Apart from the window
+// Which windows' messages this thread is handling. Apart from the window
 // machinery: the modal seam asks it, and programs without windows link the
 // seam without linking windows.
 #include "framework/window.h"
 
-namespace fw {
-
-namespace detail {
+namespace fw::detail {
 
 std::vector<Window*>& windowsHandling() {
   // Never destroyed: messages still arrive while a thread's objects are torn down.
@@ -13,11 +11,4 @@ std::vector<Window*>& windowsHandling() {
   return *handling;
 }
 
-}  // namespace detail
-
-Window* windowHandlingEvent() {
-  const std::vector<Window*>& handling = detail::windowsHandling();
-  return handling.empty() ? nullptr : handling.back();
-}
-
-}  // namespace fw
+}  // namespace fw::detail

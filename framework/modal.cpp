@@ -14,12 +14,17 @@ namespace {
 // Room for the longest ANSI path the dialogs hand back.
 constexpr DWORD kFileNameBuffer = 4096;
 
-// The top-level window whose handler shows a box, while it is on screen.
+// The top-level window whose handler shows a box, while it is on screen; a
+// window not shown yet (its created event runs) gives way to the window whose
+// handler is opening it.
 HWND boxOwner() {
-  Window* window = windowHandlingEvent();
-  HWND hwnd = window != nullptr && !window->destroyed() ? window->handle() : nullptr;
-  if (hwnd != nullptr) hwnd = GetAncestor(hwnd, GA_ROOT);
-  return hwnd != nullptr && IsWindowVisible(hwnd) ? hwnd : nullptr;
+  const std::vector<Window*>& handling = detail::windowsHandling();
+  for (auto it = handling.rbegin(); it != handling.rend(); ++it) {
+    HWND hwnd = (*it)->destroyed() ? nullptr : (*it)->handle();
+    if (hwnd != nullptr) hwnd = GetAncestor(hwnd, GA_ROOT);
+    if (hwnd != nullptr && IsWindowVisible(hwnd)) return hwnd;
+  }
+  return nullptr;
 }
 
 struct OtherWindows {

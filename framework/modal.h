@@ -17,8 +17,9 @@ class ModalSeam {
   virtual ~ModalSeam() = default;
   // Windows message-box type flags, task-modal. Shown from a window's handler,
   // the box is owned by that window (its top-level window) while it is on
-  // screen, so that closing the box activates it again; otherwise it has no
-  // owner. Returns IDOK, IDYES, ...
+  // screen, so that closing the box activates it again (from the created event
+  // of a window not shown yet: the window whose handler opens it); otherwise it
+  // has no owner. Returns IDOK, IDYES, ...
   virtual int messageBox(const Text& text, const Text& caption, unsigned flags) = 0;
   // OK writes the typed text into `typed` and returns true; Cancel leaves it alone.
   virtual bool inputBox(const Text& prompt, const Text& caption, const Text& initial, Text& typed) = 0;

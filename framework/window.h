@@ -210,12 +210,9 @@ class Window : public Unit {
   bool suppressSizeEvents_ = false;
 };
 
-// The window whose message or event this thread is handling (the innermost
-// one while handlers of several windows nest), or nullptr outside them all.
-Window* windowHandlingEvent();
-
 namespace detail {
-// The windows whose messages this thread is handling, innermost last.
+// The windows whose messages or events this thread is handling, innermost
+// last (handlers of several windows nest); empty outside them all.
 std::vector<Window*>& windowsHandling();
 Window* findOpenWindow(std::type_index type);
 bool createOwnedWindow(std::type_index type, std::unique_ptr<Window> window);
