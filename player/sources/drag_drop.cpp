@@ -1,3 +1,5 @@
+#include <cstring>
+
 #include "framework/files.h"
 #include "framework/windows_routines.h"
 #include "player/app/app.h"
@@ -16,9 +18,19 @@ WNDPROC previousWindowProc = nullptr;
 
 namespace {
 
-// The system writes at most this many bytes, the terminating zero included.
-constexpr UINT kNameBufferBytes = 260;
 constexpr UINT kDropNameCount = 0xFFFFFFFF;
+
+// Dropped name `index` whole, however long (long paths allowed, a deep
+// folder). Asked without a buffer, the system says how long the name is: in
+// bytes where the shell handed the names over as ANSI text, in characters
+// where as wide text, so room for two bytes a character holds it either way.
+fw::Text droppedName(HDROP drop, UINT index) {
+  const UINT length = fw::win::DragQueryFileA(drop, index, nullptr, 0);
+  fw::Text name(2 * static_cast<std::size_t>(length) + 1, '\0');
+  fw::win::DragQueryFileA(drop, index, name.data(), static_cast<UINT>(name.size()));
+  name.resize(std::strlen(name.c_str()));
+  return name;
+}
 
 LRESULT CALLBACK dropWindowProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return dropWindowProc(window, message, wParam, lParam);
@@ -80,12 +92,8 @@ LRESULT dropWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
 
 void collectDroppedFiles(HDROP drop) {
   droppedFiles.clear();
-  fw::Text name(kNameBufferBytes, ' ');
-  const UINT count = fw::win::DragQueryFileA(drop, kDropNameCount, name.data(), kNameBufferBytes);
-  for (UINT i = 0; i < count; ++i) {
-    fw::win::DragQueryFileA(drop, i, name.data(), kNameBufferBytes);
-    droppedFiles.push_back(name.c_str());
-  }
+  const UINT count = fw::win::DragQueryFileA(drop, kDropNameCount, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) droppedFiles.push_back(droppedName(drop, i));
   if (!droppedFiles.empty()) dropPending = 1;
   fw::win::DragFinish(drop);
 }
@@ -101,7 +109,15 @@ void pollDropAndHandOff() {
     for (const fw::Text& path : taken) {
       // Unreadable attributes have every bit set, the folder bit among them.
       if (fw::hasFolderBit(path)) {
+        const std::size_t before = playlist.size();
         appendFolderTree(path);
+        // A name the system can neither read nor list, nor call absent (one
+        // longer than its ANSI routines take), was still dropped by the user:
+        // it goes in as it is rather than being lost.
+        if (playlist.size() == before && fw::fileAttributes(path) == fw::kAttributesUnreadable &&
+            fw::fileExistence(path) == fw::Existence::kUnknown) {
+          playlist.push_back(path);
+        }
       } else {
         playlist.push_back(path);
       }

@@ -8,6 +8,7 @@
 
 #include <cstring>
 
+#include "framework/text.h"
 #include "framework/windows_routines.h"
 #include "player/app/app.h"
 #include "player/playback/playback.h"
@@ -15,26 +16,49 @@
 #include "player/windows/playlist/playlist_window.h"
 #include "tests/player_handover/instance_fixture.h"
 #include "tests/support/directory_link.h"
+#include "tests/support/long_path.h"
 #include "tests/player_spine/player_fixture.h"
 
 namespace handover {
 namespace {
 
-// The block the shell hands over; DragFinish frees it.
-HGLOBAL dropFilesBlock(const std::vector<std::string>& names) {
-  std::size_t size = sizeof(DROPFILES) + 1;
-  for (const std::string& name : names) size += name.size() + 1;
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+// The block the shell hands over, its names as ANSI or as wide text; DragFinish
+// frees it.
+HGLOBAL dropFilesBlock(const std::vector<std::string>& names, bool wide = false) {
+  std::wstring wideNames;
+  std::string ansiNames;
+  for (const std::string& name : names) {
+    if (wide) {
+      const int n = MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), nullptr, 0);
+      std::wstring converted(static_cast<std::size_t>(n), L'\0');
+      MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), converted.data(), n);
+      wideNames += converted;
+      wideNames += L'\0';
+    } else {
+      ansiNames += name;
+      ansiNames += '\0';
+    }
+  }
+  const std::size_t namesSize = wide ? (wideNames.size() + 1) * sizeof(wchar_t) : ansiNames.size() + 1;
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + namesSize);
   auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
   header->pFiles = sizeof(DROPFILES);
-  header->fWide = FALSE;
+  header->fWide = wide ? TRUE : FALSE;
   char* at = reinterpret_cast<char*>(header) + sizeof(DROPFILES);
-  for (const std::string& name : names) {
-    std::memcpy(at, name.data(), name.size());
-    at += name.size() + 1;
+  if (wide) {
+    std::memcpy(at, wideNames.data(), wideNames.size() * sizeof(wchar_t));
+  } else {
+    std::memcpy(at, ansiNames.data(), ansiNames.size());
   }
   GlobalUnlock(memory);
   return memory;
+}
+
+// Whether the first `bytes` bytes of the text end inside a double-byte character.
+bool cutInsideCharacter(const std::string& text, std::size_t bytes) {
+  std::size_t i = 0;
+  while (i < bytes) i += fw::isLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+  return i != bytes;
 }
 
 std::vector<std::string> opened() {
@@ -45,14 +69,14 @@ std::vector<std::string> opened() {
 
 class Drop : public spine::PlayerTest {
  protected:
-  void drop(const std::vector<std::string>& names) {
+  void drop(const std::vector<std::string>& names, bool wide = false) {
     PostMessageA(player::playerEngine->getWindow(), WM_DROPFILES,
-                 reinterpret_cast<WPARAM>(dropFilesBlock(names)), 0);
+                 reinterpret_cast<WPARAM>(dropFilesBlock(names, wide)), 0);
   }
   // Drops, then lets the drop timer take it.
-  void dropAndTake(const std::vector<std::string>& names) {
+  void dropAndTake(const std::vector<std::string>& names, bool wide = false) {
     player::playlistChanged = 0;
-    drop(names);
+    drop(names, wide);
     ASSERT_TRUE(support::waitUntil([] { return player::playlistChanged == 1; }, 3000));
     support::pumpMessages(50);
   }
@@ -138,13 +162,26 @@ TEST_F(Drop, OfTwoDropsBeforeATickOnlyTheSecondArrives) {
   EXPECT_EQ(player::playlist, (fw::TextArray{f2, f3}));
 }
 
-TEST_F(Drop, ANameLongerThan259BytesKeepsItsFirst259) {
+// Names longer than 259 bytes, as deep folders give them where long paths are
+// allowed: one of 300 bytes, which the ANSI file routines cannot look at, and
+// a Chinese one that a cut at 259 bytes would end inside a character.
+TEST_F(Drop, LongDroppedNamesArriveWhole) {
+  std::string song;
+  for (int i = 0; i < 30; ++i) song += "歌";
+  support::LongPath plain(temp.path(), "long name.mp3", 300);
+  support::LongPath chinese(temp.path(), song + ".mp3", 280);
+  ASSERT_TRUE(plain.made() && chinese.made());
+  ASSERT_TRUE(cutInsideCharacter(chinese.path(), 259)) << "the case does not show what it is meant to";
+  ASSERT_TRUE(plain.write("x"));
+  ASSERT_TRUE(chinese.write("x"));
   startPlayer();
-  window().拖放组件时钟.setInterval(0);   // the drop stays waiting
-  const std::string name = "C:\\" + std::string(300, 'n') + ".mp3";
-  drop({name});
-  ASSERT_TRUE(support::waitUntil([] { return player::dropPending == 1; }));
-  EXPECT_EQ(player::droppedFiles, fw::TextArray{name.substr(0, 259)});
+
+  for (const bool wide : {false, true}) {
+    SCOPED_TRACE(wide ? "names as wide text" : "names as ANSI text");
+    player::playlist.clear();
+    dropAndTake({plain.path(), chinese.path()}, wide);
+    EXPECT_EQ(player::playlist, (fw::TextArray{plain.path(), chinese.path()}));
+  }
 }
 
 TEST_F(Drop, PathsInTheReceivingListAreAppendedInOrderWithoutPlaying) {
