@@ -29,6 +29,39 @@ Text iniRead(const Text& file, const Text& section, const Text& key, const Text&
 
 bool fitsOneIniLine(const Text& text) { return text.find_first_of("\r\n") == Text::npos; }
 
+namespace {
+
+bool isControlByte(unsigned char c) { return c < 0x20 || c == 0x7F; }
+
+// The text survives the trip through wide characters that the A functions make.
+bool survivesCodePage(const Text& text) {
+  if (text.empty()) return true;
+  const int size = static_cast<int>(text.size());
+  const int wideLength = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+  if (wideLength <= 0) return false;
+  std::vector<wchar_t> wide(static_cast<std::size_t>(wideLength));
+  MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), wideLength);
+  const int back = WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+  if (back != size) return false;
+  Text again(static_cast<std::size_t>(back), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, again.data(), back, nullptr, nullptr);
+  return again == text;
+}
+
+}  // namespace
+
+bool iniValueReadsBack(const Text& value) {
+  if (value.size() >= kValueBuffer) return false;
+  for (const char c : value) {
+    if (isControlByte(static_cast<unsigned char>(c))) return false;
+  }
+  if (!value.empty() && (value.front() == ' ' || value.back() == ' ')) return false;
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    return false;
+  }
+  return survivesCodePage(value);
+}
+
 bool iniWrite(const Text& file, const Text& section, const Text& key, const Text& value) {
   if (!fitsOneIniLine(section) || !fitsOneIniLine(key) || !fitsOneIniLine(value)) return false;
   return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != 0;

@@ -22,6 +22,10 @@ bool readToDataEnd(const BlockReader& read, Bytes& bytes, std::size_t blockSize)
 
 bool LineReader::atDataEnd() const { return atEnd() || endsData(data_[pos_]); }
 
+void LineReader::skipDataEndBytes() {
+  while (pos_ < data_.size() && endsData(data_[pos_])) ++pos_;
+}
+
 Text LineReader::readLine() {
   Text line;
   bool lastIsDoubleByte = false;

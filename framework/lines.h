@@ -3,7 +3,8 @@
 // readers. A line ends at LF (consumed) with one CR before it dropped; the last
 // line needs no end; a double-byte character is taken whole, so a LF right after
 // a lead byte does not end the line. A NUL or 0x1A byte ends a line and is not
-// consumed: callers decide how their reading ends there (atDataEnd tells them).
+// consumed: callers decide how their reading ends there (atDataEnd tells them),
+// or whether it goes on after it (skipDataEndBytes).
 #include <functional>
 
 #include "text.h"
@@ -29,6 +30,10 @@ class LineReader {
   bool atEnd() const { return pos_ >= data_.size(); }
   // atEnd, or the next byte is NUL or 0x1A (which no read moves past).
   bool atDataEnd() const;
+  // Moves past the NUL and 0x1A bytes at the read position, if any: for a
+  // reader that takes such a byte as the end of its line, not of the data,
+  // and reads on to the data's real end.
+  void skipDataEndBytes();
   void rewind() { pos_ = 0; }
   const Bytes& data() const { return data_; }
 

@@ -22,9 +22,12 @@ void saveLastPlayback() {
   // the record names the entry all the same, and nothing outside the list.
   const fw::Text* entry = playlistEntry(currentIndex);
   if (entry == nullptr) return;
-  // Both keys or neither: an entry with a line break (a handed-over argument
-  // may hold one) cannot be stored, and the earlier record stays.
-  if (!fw::fitsOneIniLine(*entry)) return;
+  // Both keys or neither: an entry the settings file would not give back as
+  // it stands (a line break or another control byte, a blank at an end: a
+  // handed-over argument may hold any of them) is not stored, and the earlier
+  // record stays; stored, it would read back as another entry, or break the
+  // file's lines.
+  if (!fw::iniValueReadsBack(*entry)) return;
   writeSetting(kLastFileKey, *entry);
   writeSetting(kLastPositionKey, fw::intToText(playerEngine->getPosition()));
 }

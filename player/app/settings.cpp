@@ -22,10 +22,12 @@ void writeSetting(const SettingKey& key, const fw::Text& value) {
 bool isTrueSetting(const fw::Text& value) { return value == "真"; }
 
 void scanLineList(const fw::Text& header, fw::TextArray& list) {
-  fw::InputFile file;
-  if (!file.open(settingsPath)) return;
-  scanLineList(file, header, list);
-  file.close();
+  // The whole file, not only up to its first NUL or 0x1A byte as a playlist
+  // file is read: what follows such a byte is still the user's settings.
+  fw::Bytes bytes;
+  if (!fw::readWholeFile(settingsPath, bytes)) return;
+  fw::LineReader reader(std::move(bytes));
+  scanLineList(reader, header, list);
 }
 
 void loadDlnaSkipTypes() { scanLineList(kDlnaSkipHeader, dlnaSkipTypes); }

@@ -63,7 +63,8 @@ bool isTrueSetting(const fw::Text& value);
 // Appends to `list`, in file order, every run of entries under each line that
 // equals `header` byte for byte. A run ends at the first line not beginning
 // with "."; that line is consumed, so a header right after a run is missed.
-// A missing file leaves the list as it was. A NUL or 0x1A byte ends the file.
+// A missing file leaves the list as it was. The whole file is read: a NUL or
+// 0x1A byte ends its line, not the file.
 void scanLineList(const fw::Text& header, fw::TextArray& list);
 
 // Fill dlnaSkipTypes and dlnaConvertTypes; once, at start-up.

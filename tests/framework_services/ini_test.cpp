@@ -97,6 +97,50 @@ TEST_F(IniTest, NothingWithALineBreakIsWrittenSoNoWriteAddsALineKeyOrSection) {
   EXPECT_EQ(fw::iniRead(settings(), "历史", "上次打开文件", ""), "D:\\a.txt [格式列表] .injected");
 }
 
+// What the profile functions give back of a value written through them, and
+// the rule that says so beforehand.
+TEST_F(IniTest, AValueReadsBackWhereTheRuleSaysSo) {
+  enum Back { kSame, kChanged, kRefusedAnyway };   // kRefusedAnyway: a control byte kept here
+  const struct {
+    const char* what;
+    Text value;
+    Back back;
+  } cases[] = {
+      {"a path", "D:\\文档\\一.txt", kSame},
+      {"an address", "http://192.0.2.1/a b.mp4?x=1;y", kSame},
+      {"empty", "", kSame},
+      {"full-width blanks at the ends", "\xA1\xA1" "a\xA1\xA1", kSame},
+      {"one quote at the start", "\"a", kSame},
+      {"different quotes at the ends", "\"a'", kSame},
+      {"as long as the buffer holds", Text(10239, 'v'), kSame},
+      {"a leading blank", " a", kChanged},
+      {"a trailing blank", "a ", kChanged},
+      {"a TAB at the end", "a\t", kChanged},
+      {"0x1A at the end", "a\x1A", kChanged},
+      {"0x1A at the start", "\x1A" "a", kChanged},
+      {"a line break", "a\r\nb", kChanged},
+      {"in double quotes", "\"a\"", kChanged},
+      {"in single quotes", "'a'", kChanged},
+      {"a lead byte alone at the end", "a\xB8", kChanged},
+      {"a lead byte before no trail byte", "a\x81\x30" "b", kChanged},
+      {"longer than the buffer", Text(10240, 'v'), kChanged},
+      {"0x1A inside", "a\x1A" "b", kRefusedAnyway},
+      {"a TAB inside", "a\tb", kRefusedAnyway},
+      {"0x01 inside", "a\x01" "b", kRefusedAnyway},
+      {"0x7F inside", "a\x7F" "b", kRefusedAnyway},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(fw::iniValueReadsBack(c.value), c.back == kSame);
+    DeleteFileA(settings().c_str());
+    WritePrivateProfileStringA("历史", "上次打开文件", c.value.c_str(), settings().c_str());
+    const bool same = fw::iniRead(settings(), "历史", "上次打开文件", "(none)") == c.value;
+    if (c.back != kRefusedAnyway) {
+      EXPECT_EQ(same, c.back == kSame) << "the case does not show what it is meant to";
+    }
+  }
+}
+
 TEST_F(IniTest, LongValuesAreCutToTheBuffer) {
   const Text longValue(12000, 'v');
   ASSERT_TRUE(support::writeFile(settings(), "[选项]\r\n打印机=" + longValue + "\r\n"));

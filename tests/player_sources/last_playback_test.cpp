@@ -100,6 +100,48 @@ TEST_F(LastPlayback, ShutDownRecordsTheCurrentEntryAndPositionWhilePlayingOrPaus
   }
 }
 
+// The record names the entry only where the settings file gives it back as it
+// stands; otherwise the earlier record stays (a handed-over argument can hold
+// any of these bytes).
+TEST_F(LastPlayback, AnEntryTheSettingsFileWouldNotGiveBackLeavesTheEarlierRecord) {
+  standin::setConfig("addresses", "*");
+  const Text address = "rtsp://192.0.2.7/直播";
+  const struct {
+    const char* what;
+    Text entry;
+    bool recorded;
+  } cases[] = {
+      {"a plain address", address, true},
+      {"a full-width blank at an end", "\xA1\xA1" + address + "\xA1\xA1", true},
+      {"0x1A, the old end of text", address + "\x1A" "b", false},
+      {"a TAB", address + "\tb", false},
+      {"0x01", address + "\x01", false},
+      {"0x7F", address + "\x7F" "b", false},
+      {"a line break", address + "\r\n[格式列表]\r\n.x", false},
+      {"a leading blank", " " + address, false},
+      {"a trailing blank", address + " ", false},
+      {"in quotes", "\"" + address + "\"", false},
+      {"a byte that is no character", address + "\x81\x30", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(support::writeFile(temp.file("设置.txt"), kEarlierRecord));
+    engine().close();
+    settle();
+    playing({c.entry}, 1);
+    ASSERT_EQ(engine().getState(), 5);
+    standin::advanceClock(3000);
+
+    pressClose();
+
+    if (c.recorded) {
+      EXPECT_EQ(record(), c.entry + " @ 3000");
+    } else {
+      EXPECT_EQ(support::readFile(temp.file("设置.txt")), kEarlierRecord);
+    }
+  }
+}
+
 TEST_F(LastPlayback, ThePositionIsReadAfterThePause) {
   playing({makeFile("a.mp3")}, 1);
   standin::advanceClock(2500);

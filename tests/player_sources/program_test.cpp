@@ -47,13 +47,15 @@ TEST_F(ProgramRun, ClosedWhileAFilePlaysItRecordsTheFileAndThePlace) {
   EXPECT_LT(std::stoi(position), 60000);
 }
 
-// One quoted argument may hold line breaks, and so the playlist entry it
-// becomes. Written as it is, the record would put sections of its own into
-// the settings file (a list of types the next start offers for registration).
-TEST_F(ProgramRun, AnEntryWithALineBreakLeavesTheSettingsFileAsItWas) {
+// One quoted argument may hold line breaks or other control bytes, and so the
+// playlist entry it becomes. Written as it is, the record would put sections
+// of its own into the settings file (a list of types the next start offers for
+// registration), or read back as another entry.
+TEST_F(ProgramRun, AnEntryThatWouldNotReadBackLeavesTheSettingsFileAsItWas) {
   const std::string config = temp.file("engine.txt");
   ASSERT_TRUE(support::writeFile(config, "addresses = *\r\n"));
-  const std::string before = "[设置]\r\n默认音量=80\r\n[播放]\r\n上次播放文件=" + clip + "\r\n上次播放位置=777\r\n";
+  const std::string before = "[设置]\r\n默认音量=80\r\n[播放]\r\n上次播放文件=" + clip +
+                             "\r\n上次播放位置=777\r\n[格式列表]\r\n.mp4\r\n.mkv\r\n";
   const std::string address = "http://192.0.2.1/直播.mp4";
   const struct {
     const char* what;
@@ -64,6 +66,8 @@ TEST_F(ProgramRun, AnEntryWithALineBreakLeavesTheSettingsFileAsItWas) {
       {"with CR LF and sections behind it", address + "\r\n[DLNA自动转换类型]\r\n.wav\r\n[格式列表]\r\n.injected",
        false},
       {"with a lone LF", address + "\n[格式列表]\n.injected", false},
+      {"with 0x1A, the old end of text", address + "\x1A" "b", false},
+      {"with a trailing blank", address + " ", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -46,10 +46,21 @@ std::vector<ScanCase> scanCases() {
       {"DuplicatesRemain", kSkip + "\r\n.ape\r\n.ape\r\n", {".ape", ".ape"}, {}},
       {"LineFeedsAloneEndLinesToo", kSkip + "\n.ape\n.flac\n", {".ape", ".flac"}, {}},
       {"TheLastLineNeedsNoEnd", kSkip + "\r\n.ape", {".ape"}, {}},
-      {"ANulByteEndsTheFile", kSkip + "\r\n.ape\r\n" + std::string(1, '\0') + kSkip + "\r\n.dts\r\n",
-       {".ape"}, {}},
-      {"ASubstituteByteEndsTheFile", kSkip + "\r\n.ap\x1A" "e\r\n.dts\r\n" + kSkip + "\r\n.mka\r\n",
-       {".ap"}, {}},
+      // A NUL or 0x1A byte ends its line, not the file: what follows is read.
+      {"ANulByteEndsOnlyItsLine",
+       kSkip + "\r\n.ape\r\n" + std::string(1, '\0') + "\r\n" + kSkip + "\r\n.dts" + std::string(1, '\0') + ".mka",
+       {".ape", ".dts", ".mka"}, {}},
+      {"ASubstituteByteEndsOnlyItsLine", kSkip + "\r\n.ap\x1A" "e\r\n.dts\r\n" + kSkip + "\r\n.mka\r\n",
+       {".ap", ".mka"}, {}},
+      {"ASubstituteByteInARecordHidesNoListBehindIt",
+       "[播放]\r\n上次播放文件=http://h/a\x1A" "b\r\n上次播放位置=5\r\n" + kConvert + "\r\n.wav\r\n" + kSkip +
+           "\r\n.ape\r\n",
+       {".ape"}, {".wav"}},
+      {"ASubstituteByteAtALineStartMakesNoLine", kSkip + "\r\n.ape\r\n\x1A.flac\r\n\x1A\x1A\r\n.wav\r\n",
+       {".ape", ".flac"}, {}},
+      {"ASubstituteByteAfterADoubleByteLeadEndsTheLine", kConvert + "\r\n.\xB8\x1A.wav\x1A",
+       {}, {".\xB8", ".wav"}},
+      {"AFileOfSubstituteBytesHasNoEntries", std::string(3, '\x1A') + kSkip + "\x1A", {}, {}},
       {"AHeaderAtTheEndHasNoEntries", "[设置]\r\n默认音量=80\r\n" + kSkip, {}, {}},
   };
 }

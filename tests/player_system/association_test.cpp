@@ -188,6 +188,9 @@ TEST_F(AssociationTest, GridTakesEveryRunOfTheFormatListAsItsLinesStand) {
       {"[设置]\r\n默认音量=80\r\n[格式列表]\r\n.mp4\r\n\r\n[格式列表]\r\n.mkv\r\n.ts", {".mp4", ".mkv", ".ts"}},
       {"[格式列表]\r\n.mp4 \r\n .avi\r\n.mkv\r\n", {".mp4 "}},
       {"[格式列表] \r\n.mp4\r\n[格式列表]", {}},
+      // A record holding 0x1A, the old end mark of text files, before the list.
+      {"[播放]\r\n上次播放文件=http://h/a\x1A" "b\r\n上次播放位置=5\r\n[格式列表]\r\n.mp4\r\n.avi\r\n",
+       {".mp4", ".avi"}},
       {nullptr, {}},
   };
   for (const Case& c : cases) {
