@@ -31,7 +31,8 @@ namespace engine {
 template <typename Signature>
 using Routine = fw::OutsideRoutine<Signature>;
 
-inline constexpr char kEngineLibrary[] = "APlayerCaller.dll";
+// Shipped beside the program, not a library of the system.
+inline constexpr fw::OutsideLibrary kEngineLibrary{"APlayerCaller.dll", fw::LibraryHome::kBesideProgram};
 
 // parent, x, y, width, height, the three callbacks (any may be null), five
 // reserved words passed as 0.

@@ -15,9 +15,22 @@ HWND owner = nullptr;
 void (*exitRoutine)() = nullptr;
 bool exitRoutineRan = false;
 
+// Libraries that anything in the process loads by name (the engine, and what
+// the system's own libraries load for themselves) are no longer looked for in
+// the current folder, which may be any folder the user opened a file from,
+// nor along PATH: only in the program's and the system's folders, and in
+// folders a library of the process names for itself.
+void narrowLibrarySearch() {
+  win::SetDllDirectoryA("");
+  if (const auto setDefault = win::SetDefaultDllDirectories.addressIfPresent()) {
+    setDefault(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+  }
+}
+
 }  // namespace
 
 void startProgram() {
+  narrowLibrarySearch();
   Text folder = programFolder();
   // "C:" alone would name the drive's current directory, not its root.
   if (!folder.empty() && folder.back() == ':') folder += '\\';

@@ -4,8 +4,10 @@
 
 namespace fw {
 
-// The framework's start: creates its hidden owner window and makes the program's
-// own folder the current directory. Call first, before any window exists.
+// The framework's start: narrows the library search to the program's and the
+// system's folders (never the current folder), creates its hidden owner window
+// and makes the program's own folder the current directory. Call first, before
+// any window exists.
 void startProgram();
 
 // The framework's hidden owner window (an HWND); null before startProgram.

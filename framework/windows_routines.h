@@ -20,15 +20,16 @@ namespace fw::win {
 template <typename Signature>
 using Routine = OutsideRoutine<Signature>;
 
-inline constexpr char kKernel32[] = "kernel32.dll";
-inline constexpr char kUser32[] = "user32.dll";
-inline constexpr char kAdvapi32[] = "advapi32.dll";
-inline constexpr char kShell32[] = "shell32.dll";
-inline constexpr char kComdlg32[] = "comdlg32.dll";
-inline constexpr char kOle32[] = "ole32.dll";
-inline constexpr char kComctl32[] = "comctl32.dll";
+inline constexpr OutsideLibrary kKernel32{"kernel32.dll", LibraryHome::kSystem};
+inline constexpr OutsideLibrary kUser32{"user32.dll", LibraryHome::kSystem};
+inline constexpr OutsideLibrary kAdvapi32{"advapi32.dll", LibraryHome::kSystem};
+inline constexpr OutsideLibrary kShell32{"shell32.dll", LibraryHome::kSystem};
+inline constexpr OutsideLibrary kComdlg32{"comdlg32.dll", LibraryHome::kSystem};
+inline constexpr OutsideLibrary kOle32{"ole32.dll", LibraryHome::kSystem};
+inline constexpr OutsideLibrary kComctl32{"comctl32.dll", LibraryHome::kSystem};
 
-// ---- kernel32: processes, events, handles, the command line, power requests, file identity ----
+// ---- kernel32: processes, events, handles, the command line, power requests, file identity,
+// the library search ----
 inline constinit Routine<BOOL WINAPI(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
                                      DWORD, LPVOID, LPCSTR, LPSTARTUPINFOA, LPPROCESS_INFORMATION)>
     CreateProcessA{kKernel32, "CreateProcessA"};
@@ -52,6 +53,12 @@ inline constinit Routine<BOOL WINAPI(HANDLE, LPBY_HANDLE_FILE_INFORMATION)> GetF
 inline constinit Routine<LPSTR WINAPI()> GetCommandLineA{kKernel32, "GetCommandLineA"};
 inline constinit Routine<EXECUTION_STATE WINAPI(EXECUTION_STATE)> SetThreadExecutionState{
     kKernel32, "SetThreadExecutionState"};
+// Where libraries loaded by name are looked for. SetDefaultDllDirectories
+// exists only on systems since Windows 8 and Windows 7 with its update: take
+// it with addressIfPresent.
+inline constinit Routine<BOOL WINAPI(LPCSTR)> SetDllDirectoryA{kKernel32, "SetDllDirectoryA"};
+inline constinit Routine<BOOL WINAPI(DWORD)> SetDefaultDllDirectories{kKernel32,
+                                                                      "SetDefaultDllDirectories"};
 
 // ---- user32: monitors, windows, messages, images, the cursor ----
 inline constinit Routine<int WINAPI(int)> GetSystemMetrics{kUser32, "GetSystemMetrics"};

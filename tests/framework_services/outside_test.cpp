@@ -21,10 +21,10 @@ namespace {
 
 TEST(OutsideRoutine, BindsByNameOnceAndRemembersTheAddress) {
   support::ScriptedSeam seam;   // a failed bind reports here instead of in a real box
-  void* address = fw::bindOutsideRoutine("kernel32.dll", "GetCurrentProcessId");
+  void* address = fw::bindOutsideRoutine(fw::win::kKernel32, "GetCurrentProcessId");
   EXPECT_EQ(address,
             reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetCurrentProcessId")));
-  EXPECT_EQ(fw::bindOutsideRoutine("kernel32.dll", "GetCurrentProcessId"), address);
+  EXPECT_EQ(fw::bindOutsideRoutine(fw::win::kKernel32, "GetCurrentProcessId"), address);
   EXPECT_EQ(fw::win::GetCurrentProcessId(), GetCurrentProcessId());
   EXPECT_EQ(reinterpret_cast<void*>(fw::win::GetCurrentProcessId.address()), address);
   EXPECT_TRUE(seam.calls.empty());
@@ -163,7 +163,7 @@ class ReportingSeam : public support::ScriptedSeam {
 QUORLE_CHILD(bind_missing) {
   ReportingSeam seam(arguments.at(2));
   seam.realExit = arguments.at(3) == "exit";
-  fw::bindOutsideRoutine(arguments.at(0).c_str(), arguments.at(1).c_str());
+  fw::bindOutsideRoutine({arguments.at(0).c_str(), fw::LibraryHome::kSystem}, arguments.at(1).c_str());
   return 0;   // never reached
 }
 
