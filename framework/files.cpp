@@ -24,6 +24,19 @@ bool readAll(HANDLE file, Bytes& bytes) {
   }
 }
 
+// Writes all the bytes from the file's start, then closes it.
+bool writeAndClose(HANDLE file, const Bytes& bytes) {
+  bool ok = true;
+  for (std::size_t done = 0; ok && done < bytes.size();) {
+    DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
+    DWORD written = 0;
+    ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
+    done += written;
+  }
+  ok = CloseHandle(file) && ok;
+  return ok;
+}
+
 Text modulePath() {
   std::vector<char> buffer(MAX_PATH);
   for (;;) {
@@ -165,28 +178,59 @@ void InputFile::close() {
   }
 }
 
+namespace {
+
+enum class NewFile { kWritten, kNameTaken, kFailed };
+
+// Writes the bytes into a file that did not exist: an entry already there
+// under the name, a link above all, is neither opened nor followed.
+NewFile writeNewFile(const Text& path, const Bytes& bytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? NewFile::kNameTaken
+                                                                       : NewFile::kFailed;
+  }
+  const bool ok = writeAndClose(file, bytes);
+  if (!ok) DeleteFileA(path.c_str());
+  return ok ? NewFile::kWritten : NewFile::kFailed;
+}
+
+// Names taken by others are tried at most this often: enough for chance
+// clashes, and no endless loop over a folder filled on purpose.
+constexpr int kNamesTried = 64;
+
+// Another name after a clash: one that whoever took the first cannot foresee.
+Text anotherNameBeside(const Text& path, int attempt) {
+  LARGE_INTEGER now{};
+  QueryPerformanceCounter(&now);
+  const uint32_t mixed = static_cast<uint32_t>(now.QuadPart) ^
+                         static_cast<uint32_t>(static_cast<uint64_t>(now.QuadPart) >> 32) ^
+                         (static_cast<uint32_t>(attempt) * 2654435761u);
+  return path + "." + intToText(GetCurrentProcessId()) + "." + intToText(mixed) + ".new";
+}
+
+}  // namespace
+
 bool writeWholeFile(const Text& path, const Bytes& bytes) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  bool ok = true;
-  for (std::size_t done = 0; ok && done < bytes.size();) {
-    DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
-    DWORD written = 0;
-    ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
-    done += written;
-  }
-  ok = CloseHandle(file) && ok;
-  return ok;
+  return writeAndClose(file, bytes);
 }
 
 bool replaceWholeFile(const Text& path, const Bytes& bytes) {
   // Named after this process, so two writers never share the file beside it.
-  const Text beside = path + "." + intToText(GetCurrentProcessId()) + ".new";
-  if (!writeWholeFile(beside, bytes)) {
-    DeleteFileA(beside.c_str());
-    return false;
+  // The folder may be shared (the temporary folder): the file is made new, so
+  // that nothing someone put under the name beforehand is written through.
+  Text beside = path + "." + intToText(GetCurrentProcessId()) + ".new";
+  NewFile written = writeNewFile(beside, bytes);
+  for (int attempt = 1; written == NewFile::kNameTaken && attempt < kNamesTried; ++attempt) {
+    beside = anotherNameBeside(path, attempt);
+    written = writeNewFile(beside, bytes);
   }
+  if (written != NewFile::kWritten) return false;
   if (MoveFileExA(beside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
   DeleteFileA(beside.c_str());
   return false;

@@ -82,8 +82,11 @@ class MemoryFile : public LineReader {
 // Creates or replaces the whole file. False when it cannot be written.
 bool writeWholeFile(const Text& path, const Bytes& bytes);
 // Like writeWholeFile, but readers never see a half-written file: the bytes go
-// to a file beside it first, which then replaces it in one step. False when
-// either step failed (the old file, if any, is then left as it was).
+// to a file beside it first, which then replaces it in one step. The file
+// beside it is always a new one ("PATH.<process id>.new", another name when
+// that is taken), so a link or file that someone else put under that name in a
+// shared folder is never written through. False when either step failed (the
+// old file, if any, is then left as it was).
 bool replaceWholeFile(const Text& path, const Bytes& bytes);
 // The whole file, or nothing when it cannot be read.
 bool readWholeFile(const Text& path, Bytes& bytes);

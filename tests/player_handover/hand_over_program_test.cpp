@@ -14,6 +14,7 @@
 #include "player/app/hand_over.h"
 #include "tests/player_handover/instance_fixture.h"
 #include "tests/support/child.h"
+#include "tests/support/file_links.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/wait.h"
 
@@ -117,6 +118,61 @@ TEST_F(HandOver, TheFirstInstancePublishesItsProcessAndReceivingListReplacingAnO
   HANDLE search = FindFirstFileA((handOverFilePath() + ".*.new").c_str(), &found);
   EXPECT_EQ(search, INVALID_HANDLE_VALUE) << found.cFileName;
   if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
+// Wine gives processes small ids, multiples of 4: a link under the name beside
+// the hand-over file for every id up to this one meets the first instance.
+constexpr DWORD kLastPlantedId = 16384;
+
+// Links that someone else put in the shared temporary folder under the name
+// the first instance writes beside the hand-over file, whatever its process id:
+// the file they lead to stays as it was, they stay where they were, and the
+// hand-over works as ever.
+TEST_F(HandOver, LinksPlantedUnderTheNameBesideTheFileAreNeitherWrittenThroughNorMoved) {
+  const struct {
+    const char* what;
+    support::FileLink kind;
+  } cases[] = {{"symbolic links", support::FileLink::kSymbolic}, {"hard links", support::FileLink::kHard}};
+  const std::string owned = "the user's own file\r\n";
+  const std::string folder = programFolder();
+  int run = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    DeleteFileA((folder + "\\first-journal.txt").c_str());
+    const std::string links = temp.file(numbered("links", run, ""));
+    ASSERT_TRUE(CreateDirectoryA(links.c_str(), nullptr));
+    SetEnvironmentVariableA("TEMP", links.c_str());   // the players' temporary folder
+    const std::string target = temp.file(numbered("owned", run, ".txt"));
+    ASSERT_TRUE(support::writeFile(target, owned));
+    std::vector<std::string> names;
+    for (DWORD id = 4; id <= kLastPlantedId; id += 4) {
+      names.push_back(numbered("Qmvrtaxe.tmp.", static_cast<int>(id), ".new"));
+    }
+    support::FileLinks planted(links, names, target, c.kind);
+    ASSERT_TRUE(planted.made());
+
+    const std::string a = media(numbered("a", run, ".mp3"));
+    FirstInstance first(folder, inQuotes(a), a);
+    ASSERT_NE(first.main, nullptr);
+    const DWORD id = first.program.processId();
+    ASSERT_LE(id, kLastPlantedId) << "no link was planted under this first instance's name";
+    const std::string ownLink = links + "\\" + numbered("Qmvrtaxe.tmp.", static_cast<int>(id), ".new");
+
+    EXPECT_EQ(support::readFile(target), owned);
+    EXPECT_NE(GetFileAttributesA(ownLink.c_str()), INVALID_FILE_ATTRIBUTES) << "the link was moved";
+    EXPECT_EQ(support::readFile(ownLink), owned);
+    EXPECT_EQ(support::readFile(handOverFilePath()).rfind(std::to_string(id) + "\r\n", 0), 0u)
+        << support::readFile(handOverFilePath());
+
+    const std::string b = media(numbered("b", run++, ".mp3"));
+    support::PlayerProgram later(first.program.path());
+    ASSERT_TRUE(later.start(inQuotes(b), temp.file("later-journal.txt")));
+    EXPECT_EQ(later.waitForExit(), 0);
+    support::pumpMessages(600);
+    EXPECT_EQ(pressNext(first.main, first.journal), "open " + b);
+    EXPECT_EQ(support::readFile(target), owned);
+  }
+  SetEnvironmentVariableA("TEMP", temp.path().c_str());
 }
 
 TEST_F(HandOver, ALaterStartWithinTheLimitHandsItsPathOverAndEnds) {
