@@ -53,6 +53,12 @@ int sequentialFrom() {
   return place != 0 ? place - 1 : currentIndex;
 }
 
+// Repeat one once the current entry was deleted: the deleted file, still
+// playing, is no entry to repeat. As in the other modes, the entry that now
+// stands at its place becomes current; past the last entry (the last one was
+// deleted), the first. The playlist is not empty.
+void repeatFromRemovedPlace(int place) { currentIndex = place <= entryCount() ? place : 1; }
+
 // currentIndex := 1 + the runtime generator's next value modulo the number of
 // entries; the playlist is not empty. Seeding is the caller's.
 void chooseRandomEntry() { currentIndex = 1 + std::rand() % entryCount(); }
@@ -92,6 +98,10 @@ NextChoice chooseNextEntry(Seeding seeding) {
     return {.play = true};
   }
   if (loopMode == "2") {
+    if (const int place = removedEntryPlace(); place != 0) {
+      repeatFromRemovedPlace(place);
+      return {.play = true};
+    }
     // An index that names no element (nothing played yet, or left beyond the
     // end by deletions) has nothing to repeat.
     return {.play = playlistEntry(currentIndex) != nullptr};
@@ -171,6 +181,7 @@ void advanceAfterEnd() {
     return;
   }
   if (loopMode == "2") {
+    if (const int place = removedEntryPlace(); place != 0) repeatFromRemovedPlace(place);
     if (playlistEntry(currentIndex)) playEntry(entryAt(currentIndex));
     return;
   }

@@ -45,9 +45,11 @@ bool startEntry(const Text& entry) {
   if (isDlnaConvertType(entry) && !renderer.empty()) {
     const Text destination = dlnaConversionDestination(entry);
     if (convertForDlna(entry, destination)) {
-      // The converted file stands in for the source from now on; an entry
-      // typed in while no element is current has nothing to replace.
-      if (Text* element = playlistEntry(currentIndex)) *element = destination;
+      // The converted file stands in for the source from now on, in the
+      // element that holds the source: an entry typed in, or one played while
+      // the current index names another element, rewrites no other entry.
+      Text* element = playlistEntry(currentIndex);
+      if (element != nullptr && *element == entry) *element = destination;
       playerEngine->open(destination);
     }
   } else {

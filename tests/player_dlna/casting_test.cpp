@@ -8,6 +8,7 @@
 #include "framework/files.h"
 #include "player/app/app.h"
 #include "player/playback/playback.h"
+#include "player/windows/playlist/playlist_window.h"
 #include "tests/player_dlna/dlna_fixture.h"
 #include "tests/player_road/wav_bytes.h"
 #include "tests/support/long_path.h"
@@ -155,6 +156,90 @@ TEST_F(CastingTest, ADestinationWhoseExistenceCannotBeToldIsNeverConvertedOver) 
       EXPECT_FALSE(destination.exists());
     }
   }
+}
+
+// After Delete the playlist window's lines go only at its next tick: until
+// then a line may show an entry that is gone from its index. Enter or a
+// double-click on such a line (sent here before the window can tick) plays
+// nothing, and no conversion of the gone entry overwrites the entry that now
+// stands there. After the tick, that entry's own line plays it, converted in
+// its own element.
+TEST_F(CastingTest, ALineDeleteHasJustEmptiedPlaysNothingAndNoEntryIsRewritten) {
+  writeSettings("[DLNA自动转换类型]\r\n.flac\r\n");
+  findRenderers("客厅电视;uuid-tv");
+  startPlayer();
+  castTo("客厅电视;uuid-tv");
+  const std::string a = file("a.wav", road::wavOfMs(60000));
+
+  const struct {
+    const char* what;
+    bool doubleClick;
+  } cases[] = {{"Enter", false}, {"double-click", true}};
+  int run = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string tag = std::to_string(run++);
+    const std::string b = file("b" + tag + ".flac");
+    const std::string d = file("d" + tag + ".flac");
+    seam.fileAnswers.push_back(file("列表" + tag + ".txt", a + "\r\n" + b + "\r\n" + d + "\r\n"));
+    chooseMenuItem(window().载入播放列表);   // plays a
+    ASSERT_TRUE(support::waitUntil([&] { return playing(); }));
+    chooseMenuItem(window().显示播放列表);
+    ASSERT_NE(player::openPlaylistWindow(), nullptr);
+    const HWND list = player::openPlaylistWindow()->列表框1.handle();
+    support::clickListLine(list, 1);   // b
+    journalToFile();
+    support::writeFile(temp.file("journal.txt"), "");
+    standin::clearJournal();
+
+    // Sent, not posted: no tick of the window comes between.
+    SendMessageA(list, WM_KEYDOWN, VK_DELETE, 1);
+    ASSERT_EQ(player::playlist, (Lines{a, d}));
+    ASSERT_EQ(player::playlistChanged, 1) << "the window ticked";
+    if (c.doubleClick) {
+      support::clickListLine(list, 1, true);
+    } else {
+      SendMessageA(list, WM_KEYDOWN, VK_RETURN, 1);
+    }
+
+    EXPECT_EQ(conversionRoad(), Lines{}) << "the deleted entry was converted";
+    EXPECT_EQ(opened(), Lines{});
+    EXPECT_EQ(player::playlist, (Lines{a, d}));
+    EXPECT_TRUE(playing()) << "a plays on";
+    EXPECT_FALSE(fw::fileExists(temp.file("b" + tag + ".wav")));
+
+    support::pumpMessages(450);   // the tick: line 1 now shows d
+    ASSERT_EQ(player::openPlaylistWindow()->列表框1.itemText(1), d);
+    const std::string converted = temp.file("d" + tag + ".wav");
+    support::clickListLine(list, 1, true);
+    EXPECT_EQ(opened(), Lines{converted});
+    EXPECT_EQ(player::playlist, (Lines{a, converted}));
+    EXPECT_EQ(player::currentIndex, 2);
+    player::closePlaylistWindow();
+  }
+}
+
+// A file's path typed into 打开网络文件 while casting is converted and played
+// as any entry; the playlist's current element, another file, stays itself.
+TEST_F(CastingTest, APathTypedAsAnAddressIsConvertedWithoutRewritingTheCurrentEntry) {
+  writeSettings("[DLNA自动转换类型]\r\n.flac\r\n");
+  findRenderers("客厅电视;uuid-tv");
+  const std::string a = startPlayingWav("a.wav");
+  castTo("客厅电视;uuid-tv");
+  ASSERT_EQ(player::playlist, Lines{a});
+  ASSERT_EQ(player::currentIndex, 1);
+  const std::string typed = file("x.flac");
+  const std::string converted = temp.file("x.wav");
+  seam.inputAnswers.push_back(typed);
+  journalToFile();
+  standin::clearJournal();
+
+  chooseMenuItem(window().打开网络文件);
+
+  EXPECT_EQ(conversionRoad(), (Lines{"803 wav", "804 " + converted, "open " + typed, "open " + converted}));
+  EXPECT_EQ(opened(), Lines{converted});
+  EXPECT_EQ(player::playlist, Lines{a});
+  EXPECT_EQ(player::currentIndex, 1);
 }
 
 }  // namespace

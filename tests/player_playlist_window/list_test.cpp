@@ -243,6 +243,44 @@ TEST_F(PlaylistWindowDelete, WithTheCurrentEntryDeletedNextAndPreviousGoOnFromIt
   }
 }
 
+// Repeat one: the deleted entry, still playing, is not played again; the entry
+// that now stands at its place is the one repeated from then on (the first
+// one when the deleted entry was the last).
+TEST_F(PlaylistWindowDelete, InRepeatOneADeletedCurrentEntryGivesWayToTheEntryAtItsPlace) {
+  const std::function<void()> next = [this] { press(window().下一个按钮); };
+  const std::function<void()> end = [this] {
+    standin::advanceClock(kLength);
+    settle();
+  };
+  const struct {
+    const char* what;
+    std::vector<int> deleted;   // lines, with c on line 2
+    std::function<void()> command;
+    std::string played;
+    int currentIndex;
+  } cases[] = {
+      {"c; next", {2}, next, d, 3},
+      {"c; its medium ends", {2}, end, d, 3},
+      {"c and d; next", {2, 3}, next, a, 1},
+      {"c and d; its medium ends", {2, 3}, end, a, 1},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.what);
+    player::loopMode = std::string("2");
+    ASSERT_TRUE(deleteWhileCPlays(k.deleted));
+    for (const char* round : {"first", "again"}) {
+      SCOPED_TRACE(round);
+      clearJournal();
+      k.command();
+      EXPECT_EQ(opened(), Texts{k.played});
+      EXPECT_EQ(player::currentIndex, k.currentIndex);
+      ASSERT_EQ(engine().getState(), 5);
+    }
+    standin::advanceClock(1500);
+    EXPECT_EQ(closeAndRead(), k.played + " @ 1500");
+  }
+}
+
 // While the deleted entry plays on, no entry of the playlist is what plays:
 // the shut-down writes no record rather than another file's.
 TEST_F(PlaylistWindowDelete, WhileADeletedCurrentEntryPlaysOnNoRecordIsWritten) {

@@ -54,10 +54,18 @@ int currentIndexAfter(const std::vector<bool>& doomed) {
   return at - before;
 }
 
+// True when the line's entry index still names, in the playlist, the text the
+// line shows (the copy's element): false once the playlist has changed there
+// since the last refresh (a Delete whose lines go only at the next tick, a
+// playlist file loaded behind the window's back).
+bool shownStillThere(int index) {
+  const fw::Text* entry = playlistEntry(index);
+  return entry != nullptr && static_cast<std::size_t>(index) <= playlistCopy.size() &&
+         *entry == playlistCopy[static_cast<std::size_t>(index) - 1];
+}
+
 // Removes the entries of the selected lines from the playlist. A line whose
-// entry index no longer names the same text in the playlist as in the copy
-// (the playlist changed since the last refresh) removes nothing, rather than
-// someone else's entry.
+// entry is no longer there removes nothing, rather than someone else's entry.
 void deleteSelectedEntries() {
   fw::ListBox& list = window().列表框1;
   const std::vector<int> lines = list.selectedLines();
@@ -65,10 +73,7 @@ void deleteSelectedEntries() {
   std::vector<bool> doomed(playlist.size(), false);
   for (int line : lines) {
     const int index = list.itemValue(line);
-    const fw::Text* entry = playlistEntry(index);
-    const bool shownStillThere = entry != nullptr && static_cast<std::size_t>(index) <= playlistCopy.size() &&
-                                 *entry == playlistCopy[static_cast<std::size_t>(index) - 1];
-    if (shownStillThere) doomed[static_cast<std::size_t>(index) - 1] = true;
+    if (shownStillThere(index)) doomed[static_cast<std::size_t>(index) - 1] = true;
   }
   // One pass, however many lines were selected.
   std::size_t kept = 0;
@@ -145,8 +150,13 @@ void playSelectedEntry() {
   fw::ListBox& list = window().列表框1;
   const std::vector<int> lines = list.selectedLines();
   if (lines.empty()) return;
-  currentIndex = list.itemValue(lines.front());
-  playEntry(list.itemText(lines.front()));
+  const int index = list.itemValue(lines.front());
+  // A line whose entry is gone from its index plays nothing: neither the
+  // entry that now stands there, nor the gone one under another's index.
+  if (!shownStillThere(index)) return;
+  currentIndex = index;
+  // A copy: playing may replace the element (a conversion before casting).
+  playEntry(playlist[static_cast<std::size_t>(index) - 1]);
 }
 
 void onPlaylistDoubleClick() { playSelectedEntry(); }

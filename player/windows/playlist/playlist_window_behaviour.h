@@ -14,7 +14,9 @@ void refreshPlaylistView();
 void onPlaylistWindowTimer();
 // Text of 编辑框1 changed: the lines of the entries holding the search text.
 void filterPlaylistView();
-// currentIndex := the first selected line's entry index, and that line plays.
+// currentIndex := the first selected line's entry index, and that entry
+// plays; nothing happens when the playlist no longer holds, at that index, the
+// entry the line shows (the list refreshes only at the next tick).
 void playSelectedEntry();
 void onPlaylistDoubleClick();
 // Enter plays the first selected line; Delete removes the selected lines'
