@@ -34,9 +34,12 @@ inline constinit Routine<BOOL WINAPI(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSEC
                                      DWORD, LPVOID, LPCSTR, LPSTARTUPINFOA, LPPROCESS_INFORMATION)>
     CreateProcessA{kKernel32, "CreateProcessA"};
 inline constinit Routine<DWORD WINAPI()> GetCurrentProcessId{kKernel32, "GetCurrentProcessId"};
-inline constinit Routine<HANDLE WINAPI(DWORD, BOOL, LPCSTR)> OpenEventA{kKernel32, "OpenEventA"};
 inline constinit Routine<HANDLE WINAPI(LPSECURITY_ATTRIBUTES, BOOL, BOOL, LPCSTR)> CreateEventA{
     kKernel32, "CreateEventA"};
+// The error the thread's last call left: ERROR_ALREADY_EXISTS after a named
+// object that existed was opened by its create routine. Bind it (address())
+// before the call it is to read: a first-call binding may change the value.
+inline constinit Routine<DWORD WINAPI()> GetLastError{kKernel32, "GetLastError"};
 inline constinit Routine<HANDLE WINAPI(DWORD, BOOL, DWORD)> OpenProcess{kKernel32, "OpenProcess"};
 inline constinit Routine<BOOL WINAPI(HANDLE, LPFILETIME, LPFILETIME, LPFILETIME, LPFILETIME)>
     GetProcessTimes{kKernel32, "GetProcessTimes"};

@@ -14,7 +14,6 @@
 namespace player {
 namespace {
 
-constexpr DWORD kEventAllAccess = 0x1F0003;
 constexpr DWORD kProcessAllAccess = 0x1F0FFF;
 constexpr UINT kListAddString = 0x180;   // LB_ADDSTRING
 constexpr double kFileTimeUnitsPerMs = 10000.0;
@@ -35,6 +34,13 @@ constexpr std::size_t kDeepestChain = 8;
 constexpr UINT kAnswerWaitMs = 5000;
 constexpr UINT kAbortIfHung = 0x0002;   // SMTO_ABORTIFHUNG
 constexpr DWORD kProcessQueryLimitedInformation = 0x1000;
+// How long a later instance looks for the record of a running player. The
+// first instance writes it at once after making the event; a start at that
+// very moment may look in between. This much covers a first instance slowed
+// by a burst of starts, and is all a start waits that finds no running player
+// named (the event held by players whose first instance has ended).
+constexpr DWORD kRecordWaitMs = 1000;
+constexpr unsigned kRecordPollMs = 10;
 
 // The class names of the window and of each window it lies in, up to its
 // top-level window; empty when the handle names no window.
@@ -96,6 +102,18 @@ bool deliver(HWND list, const fw::Text& line) {
   return sent != 0 && static_cast<LRESULT>(answer) >= 0;
 }
 
+// The record in the hand-over file, when it names the receiving list of a
+// running player; false when there is no such file or it names anything else.
+bool readRunningPlayersRecord(const fw::Text& filePath, HandOverRecord& record) {
+  if (!fw::fileExists(filePath)) return false;
+  fw::InputFile file;
+  if (!file.open(filePath)) return false;
+  record = readHandOverRecord(file);
+  // Held open, the file could not be replaced by the next first instance.
+  file.close();
+  return isReceivingListOf(windowFromRecord(record.listHandle), static_cast<DWORD>(record.processId));
+}
+
 void publishHandOverFile(const fw::Text& path) {
   HandOverRecord record;
   record.processId = static_cast<int32_t>(fw::win::GetCurrentProcessId());
@@ -133,15 +151,15 @@ bool handOffToRunningInstance() {
     publishHandOverFile(filePath);
     return true;
   }
-  if (!fw::fileExists(filePath)) return true;
+  // No file, an unreadable one, or one that names no running player's
+  // receiving list (one left by an ended player, or written by any program):
+  // looked at again until the first instance has written its own, or the wait
+  // is over and this process runs on its own.
   HandOverRecord record;
-  {
-    fw::InputFile file;
-    // An unreadable file leaves this process to run on its own.
-    if (!file.open(filePath)) return true;
-    record = readHandOverRecord(file);
-    // Held open, the file could not be replaced by the next first instance.
-    file.close();
+  const DWORD waitStart = GetTickCount();
+  while (!readRunningPlayersRecord(filePath, record)) {
+    if (GetTickCount() - waitStart >= kRecordWaitMs) return true;
+    fw::sleepMilliseconds(kRecordPollMs);
   }
   const DWORD runningId = static_cast<DWORD>(record.processId);
   const double runningMs = static_cast<double>(creationMs(runningId));
@@ -150,7 +168,6 @@ bool handOffToRunningInstance() {
   if ((ownMs - runningMs) - limitMs >= -0.0000001) return true;
 
   const HWND list = windowFromRecord(record.listHandle);
-  if (!isReceivingListOf(list, runningId)) return true;
   // Not taken: this process plays the file itself, as with a stale file.
   if (!deliver(list, path + kHandOverLineEnd)) return true;
   // No engine exists yet: nothing to close.
@@ -172,10 +189,16 @@ void receiveHandedOverPaths() {
 }
 
 int instanceEventExists(const fw::Text& name) {
-  // The handles stay open on purpose: the event lives as long as some player
+  // Bound first: binding a routine at its first call may itself change the
+  // thread's last error, which must be the one the creation left.
+  const auto lastError = fw::win::GetLastError.address();
+  // One step: of two players started at the same moment, only one can be
+  // the one that made the event. (Opening it first and creating it when that
+  // failed let both fail to open it, and both take themselves for the first.)
+  // The handle stays open on purpose: the event lives as long as some player
   // process holds it.
-  if (fw::win::OpenEventA(kEventAllAccess, FALSE, name.c_str()) != nullptr) return 1;
-  fw::win::CreateEventA(nullptr, FALSE, FALSE, name.c_str());
+  const HANDLE event = fw::win::CreateEventA(nullptr, FALSE, FALSE, name.c_str());
+  if (event != nullptr && lastError() == ERROR_ALREADY_EXISTS) return 1;
   return 0;
 }
 

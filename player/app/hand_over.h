@@ -33,16 +33,18 @@ fw::Text mediaPathFromArguments(const fw::TextArray& arguments);
 // hand-over file; a later instance created within the limit ("设置" /
 // "限定运行时间", ms) after the running one sends its path to that one's
 // receiving list and ends the program with exit code 0, once the list has
-// taken it. A file that names anything but a running player's own receiving
-// list, or a player that does not answer within a few seconds, leaves the
-// later instance to run on its own, as a stale file does. True: start-up goes
-// on in this process; false only when the program's end has been requested
-// (under a test seam, which returns).
+// taken it. A later instance looks for a file naming a running player's own
+// receiving list for up to a second (a first instance started at the same
+// moment may not have written it yet); none by then, or a player that does
+// not answer within a few seconds, leaves it to run on its own, as a stale
+// file does. True: start-up goes on in this process; false only when the
+// program's end has been requested (under a test seam, which returns).
 bool handOffToRunningInstance();
 
-// 1 when the named event already exists (its handle is kept open); otherwise
-// creates it (auto-reset, not signalled; a failure is ignored, the handle is
-// kept) and returns 0.
+// Creates the named event (auto-reset, not signalled) or, when it exists
+// already, opens it, in one step; the handle is kept either way. 1 when it
+// existed already; 0 when this call made it, and when creating it failed (the
+// failure is ignored).
 int instanceEventExists(const fw::Text& name);
 // One of the process's four times as a FILETIME count; 0 when the process
 // cannot be opened or its times read, or for any other `which`.

@@ -12,6 +12,7 @@
 
 #include "framework/window.h"
 #include "player/app/hand_over.h"
+#include "tests/player_handover/event_barrier.h"
 #include "tests/player_handover/instance_fixture.h"
 #include "tests/support/child.h"
 #include "tests/support/file_links.h"
@@ -400,6 +401,69 @@ TEST_F(HandOver, ABurstOfTwentyLaterStartsAllArriveOnceInOneWindow) {
     arrived.insert(event);
   }
   EXPECT_EQ(arrived, std::multiset<std::string>(sent.begin(), sent.end()));
+  EXPECT_NE(event.find(kLastHint), std::string::npos) << event;
+}
+
+// Files opened from the shell together start one player each at the same
+// moment. Here every start is held where it asks for the instance event and
+// all are let go at once: one of them becomes the first instance (it alone
+// shows a window and writes the hand-over file), every other one hands its
+// path over and ends, and each path is in the first instance's playlist once.
+TEST_F(HandOver, StartsLetGoAtOneMomentMakeOneFirstInstanceHoldingEveryPathOnce) {
+  support::PlayerProgram copy(QUORLE_PLAYER_EXE, programFolder());
+  ASSERT_TRUE(copy.copied());
+  constexpr int kStarts = 6;
+  std::vector<std::unique_ptr<support::PlayerProgram>> starts;
+  std::vector<std::string> paths, journals;
+  for (int i = 0; i < kStarts; ++i) {
+    paths.push_back(media(numbered("together", i, ".mp3")));
+    journals.push_back(temp.file(numbered("together-journal", i, ".txt")));
+    starts.push_back(std::make_unique<support::PlayerProgram>(copy.path()));
+    ASSERT_TRUE(starts.back()->startWith(DEBUG_ONLY_THIS_PROCESS, inQuotes(paths.back()), journals.back()));
+  }
+  EventBarrier barrier(player::kInstanceEventName);
+  ASSERT_EQ(barrier.releaseWhenAllHeld(kStarts, 60000), static_cast<std::size_t>(kStarts));
+
+  // Settled: each start has ended, or shows its window and has opened its path.
+  const auto runsWithItsFile = [&](int i) {
+    if (support::visibleTopWindow(starts[i]->processId(), nullptr, nullptr) == nullptr) return false;
+    const std::vector<std::string> events = journalEvents(journals[i]);
+    return std::find(events.begin(), events.end(), "open " + paths[i]) != events.end();
+  };
+  ASSERT_TRUE(support::waitUntil([&] {
+    for (int i = 0; i < kStarts; ++i)
+      if (!starts[i]->ended() && !runsWithItsFile(i)) return false;
+    return true;
+  }, 60000));
+  std::vector<int> running;
+  for (int i = 0; i < kStarts; ++i) {
+    if (!starts[i]->ended()) {
+      running.push_back(i);
+    } else {
+      EXPECT_EQ(starts[i]->waitForExit(), 0) << "start " << i;
+      EXPECT_EQ(support::readFile(journals[i]), "") << "start " << i << " created an engine";
+    }
+  }
+  ASSERT_EQ(running.size(), 1u) << "windows of their own: " << testing::PrintToString(running);
+  const int first = running.front();
+  EXPECT_EQ(support::readFile(handOverFilePath()).rfind(std::to_string(starts[first]->processId()) + "\r\n", 0), 0u)
+      << "the hand-over file names another process";
+
+  // Through the whole playlist: after its own path, every other path once.
+  const HWND main = starts[first]->mainWindow();
+  ASSERT_NE(main, nullptr);
+  support::pumpMessages(600);
+  std::multiset<std::string> arrived;
+  std::string event;
+  for (int i = 0; i < kStarts; ++i) {
+    event = pressNext(main, journals[first]);
+    if (event.rfind("hint ", 0) == 0) break;
+    arrived.insert(event);
+  }
+  std::multiset<std::string> sent;
+  for (int i = 0; i < kStarts; ++i)
+    if (i != first) sent.insert("open " + paths[i]);
+  EXPECT_EQ(arrived, sent);
   EXPECT_NE(event.find(kLastHint), std::string::npos) << event;
 }
 

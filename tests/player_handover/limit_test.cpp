@@ -53,7 +53,6 @@ class Limit : public spine::PlayerTest {
   void startAfter(int64_t delayMs, FirstInstance& first) {
     ASSERT_NE(first.main, nullptr);
     // The desktop's real event, which the running copy holds.
-    fw::win::OpenEventA.replaceForTests(nullptr);
     fw::win::CreateEventA.replaceForTests(nullptr);
     runningProcess = first.program.processId();
     ownDelayMs = delayMs;

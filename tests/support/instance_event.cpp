@@ -11,20 +11,23 @@ std::string ownName(LPCSTR name) {
   return std::string(name ? name : "") + "#" + std::to_string(GetCurrentProcessId());
 }
 
-HANDLE WINAPI openOwnEvent(DWORD access, BOOL inherit, LPCSTR name) {
-  return OpenEventA(access, inherit, ownName(name).c_str());
-}
-
 HANDLE WINAPI createOwnEvent(LPSECURITY_ATTRIBUTES security, BOOL manualReset, BOOL signalled,
                              LPCSTR name) {
-  return CreateEventA(security, manualReset, signalled, ownName(name).c_str());
+  HANDLE event = nullptr;
+  DWORD error = 0;
+  {
+    const std::string own = ownName(name);
+    event = CreateEventA(security, manualReset, signalled, own.c_str());
+    error = GetLastError();
+  }
+  // Whether the event existed is read from the last error: it reaches the
+  // caller as the creation left it, whatever freeing the name did.
+  SetLastError(error);
+  return event;
 }
 
 }  // namespace
 
-void keepInstanceEventToThisProcess() {
-  fw::win::OpenEventA.replaceForTests(openOwnEvent);
-  fw::win::CreateEventA.replaceForTests(createOwnEvent);
-}
+void keepInstanceEventToThisProcess() { fw::win::CreateEventA.replaceForTests(createOwnEvent); }
 
 }  // namespace support

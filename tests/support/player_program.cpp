@@ -102,14 +102,24 @@ PlayerProgram::~PlayerProgram() {
 
 bool PlayerProgram::start(const std::string& arguments, const std::string& journal,
                           const std::string& currentDirectory) {
+  return launch(arguments, journal, currentDirectory, 0);
+}
+
+bool PlayerProgram::startWith(DWORD creationFlags, const std::string& arguments,
+                              const std::string& journal) {
+  return launch(arguments, journal, "C:\\", creationFlags);
+}
+
+bool PlayerProgram::launch(const std::string& arguments, const std::string& journal,
+                           const std::string& currentDirectory, DWORD creationFlags) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   std::string commandLine = "\"" + path_ + "\"";
   if (!arguments.empty()) commandLine += " " + arguments;
   // The child takes the variable from this process's environment as it starts.
   SetEnvironmentVariableA("STANDIN_ENGINE_JOURNAL", journal.c_str());
-  const bool started = CreateProcessA(path_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                      nullptr, currentDirectory.c_str(), &startup, &process_) != 0;
+  const bool started = CreateProcessA(path_.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                                      creationFlags, nullptr, currentDirectory.c_str(), &startup, &process_) != 0;
   SetEnvironmentVariableA("STANDIN_ENGINE_JOURNAL", nullptr);
   return started;
 }
@@ -153,6 +163,10 @@ bool PlayerProgram::suspend() {
 
 bool PlayerProgram::resume() {
   return process_.hThread != nullptr && ResumeThread(process_.hThread) != static_cast<DWORD>(-1);
+}
+
+bool PlayerProgram::ended() const {
+  return process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
 }
 
 int PlayerProgram::waitForExit(unsigned timeoutMs) {

@@ -43,6 +43,9 @@ class PlayerProgram {
   // path, the engine's journal going to `journal`. False when it did not start.
   bool start(const std::string& arguments, const std::string& journal,
              const std::string& currentDirectory = "C:\\");
+  // start with flags for the system's process creation (DEBUG_ONLY_THIS_PROCESS:
+  // this thread becomes the program's debugger).
+  bool startWith(DWORD creationFlags, const std::string& arguments, const std::string& journal);
   // start, then the main window once its units exist (nullptr when it did not
   // start or no window came within the limit).
   HWND open(const std::string& arguments, const std::string& journal, unsigned timeoutMs = 15000);
@@ -58,11 +61,16 @@ class PlayerProgram {
   // meanwhile the program answers no message, as a hung one does.
   bool suspend();
   bool resume();
+  // True once the process has ended (it is not waited for).
+  bool ended() const;
   // Waits for the end; the exit code, or -1 when it was still running at the
   // limit (it is ended then).
   int waitForExit(unsigned timeoutMs = 15000);
 
  private:
+  bool launch(const std::string& arguments, const std::string& journal,
+              const std::string& currentDirectory, DWORD creationFlags);
+
   std::string path_;
   bool copied_ = false;
   PROCESS_INFORMATION process_{};
