@@ -30,12 +30,7 @@ using support::typeKeys;
 PlayerEngine& engine() { return *player::playerEngine; }
 
 ::testing::AssertionResult inFront(const fw::Window& w) {
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    SetForegroundWindow(w.handle());
-    if (support::waitUntil([&] { return GetForegroundWindow() == w.handle(); }, 500)) {
-      return ::testing::AssertionSuccess();
-    }
-  }
+  if (support::bringToFront(w.handle())) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "the window does not come to the front";
 }
 

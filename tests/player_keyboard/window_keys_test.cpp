@@ -37,12 +37,7 @@ class WindowKeys : public system_test::LiveTest {
  protected:
   // The window in the foreground, as the user's click on it would make it.
   ::testing::AssertionResult inFront(const fw::Window& w) {
-    for (int attempt = 0; attempt < 3; ++attempt) {
-      SetForegroundWindow(w.handle());
-      if (support::waitUntil([&] { return GetForegroundWindow() == w.handle(); }, 500)) {
-        return ::testing::AssertionSuccess();
-      }
-    }
+    if (support::bringToFront(w.handle())) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "the window does not come to the front";
   }
   // Where the focus is: its place in `units`, or -1.

@@ -78,6 +78,14 @@ void typeKeys(std::initializer_list<int> keys, bool shift) {
   }
 }
 
+bool bringToFront(HWND window) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    SetForegroundWindow(window);
+    if (waitUntil([&] { return GetForegroundWindow() == window; }, 500)) return true;
+  }
+  return false;
+}
+
 RECT rectInParent(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);

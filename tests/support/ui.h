@@ -36,6 +36,11 @@ void pressKeyAtFocus(int key, bool shift = false);
 // foreground window: tests that use them share the one desktop.
 void typeKeys(std::initializer_list<int> keys, bool shift = false);
 
+// The window in the foreground, as the user's click on it would make it (the
+// system may refuse a first request while another window is being activated,
+// so it is asked a few times); false when the window does not come to the front.
+bool bringToFront(HWND window);
+
 // A window's rectangle in its parent's client coordinates.
 RECT rectInParent(HWND window);
 
