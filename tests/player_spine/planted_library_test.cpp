@@ -82,6 +82,16 @@ class PlantedLibraries : public support::TempFolderTest {
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
   }
+  // The program copied under `copyName` into a folder of its own, with the
+  // stand-in engine and the planted libraries beside it: the copy's path.
+  std::string layOutCopy(const char* program, const char* copyName) {
+    const std::string folder = programFolder();
+    const std::string copy = folder + "\\" + copyName;
+    EXPECT_TRUE(CopyFileA(support::windowsPath(program).c_str(), copy.c_str(), FALSE)) << copyName;
+    copyEngine(folder);
+    plant(folder);
+    return copy;
+  }
   // The planted library under each name, beside the program.
   static void plant(const std::string& folder) {
     const std::string planted = support::windowsPath(QUORLE_PLANTED_LIBRARY);
@@ -111,11 +121,9 @@ BOOL CALLBACK findDropTarget(HWND window, LPARAM found) {
 }
 
 TEST_F(PlantedLibraries, ThePlayerStartsAndPlaysWithoutLoadingThem) {
-  const std::string folder = programFolder();
-  const std::string copy = folder + "\\" + kPlayerCopy;
-  ASSERT_TRUE(CopyFileA(support::windowsPath(QUORLE_PLAYER_EXE).c_str(), copy.c_str(), FALSE));
-  copyEngine(folder);
-  plant(folder);
+  const std::string copy = layOutCopy(QUORLE_PLAYER_EXE, kPlayerCopy);
+  ASSERT_FALSE(HasFailure());
+  const std::string folder = folderOf(copy);
   PreferPlantedLibraries prefer(kPlayerCopy);
   ASSERT_TRUE(prefer.made());
   const std::string clip = temp.file("clip.mp3");
@@ -150,11 +158,9 @@ TEST_F(PlantedLibraries, ThePlayerStartsAndPlaysWithoutLoadingThem) {
 }
 
 TEST_F(PlantedLibraries, KelvaneConvertsWithoutLoadingThem) {
-  const std::string folder = programFolder();
-  const std::string program = folder + "\\" + kKelvaneCopy;
-  ASSERT_TRUE(CopyFileA(support::windowsPath(QUORLE_KELVANE_EXE).c_str(), program.c_str(), FALSE));
-  copyEngine(folder);
-  plant(folder);
+  const std::string program = layOutCopy(QUORLE_KELVANE_EXE, kKelvaneCopy);
+  ASSERT_FALSE(HasFailure());
+  const std::string folder = folderOf(program);
   PreferPlantedLibraries prefer(kKelvaneCopy);
   ASSERT_TRUE(prefer.made());
   const std::string from = temp.file("源.wav");
